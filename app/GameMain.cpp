@@ -1,0 +1,127 @@
+#include "app/GameMain.h"
+
+#include <cstdio>
+
+#include "app/FrameStopwatch.h"
+#include "app/GameConfig.h"
+#include "engine/graphics/GraphicsDevice.h"
+#include "engine/input/Input.h"
+#include "engine/input/Tween.h"
+#include "flow/GameFlow.h"
+#include "platform/Clock.h"
+#include "platform/SdlHandles.h"
+
+namespace {
+
+platform::Window g_window;
+SDL_Event g_lastMessage{};
+
+struct SdlSession {
+    platform::SdlSubsystem video{SDL_INIT_VIDEO};
+    platform::SdlSubsystem joystick{SDL_INIT_JOYSTICK};
+};
+SdlSession* g_sdl = nullptr;
+
+void PostQuit() {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
+
+}  // namespace
+
+bool HandleEvent(const SDL_Event& event) {
+    g_lastMessage = event;
+    switch (event.type) {
+        case SDL_QUIT:
+            return true;
+        case SDL_WINDOWEVENT:
+            // Closing the window destroys it, and that posts the quit message.
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) PostQuit();
+            break;
+        case SDL_KEYDOWN:
+            if (event.key.keysym.sym == SDLK_ESCAPE) PostQuit();
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+bool StartGame() {
+    static SdlSession session;
+    g_sdl = &session;
+    if (!session.video.Ok()) {
+        std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
+        return false;
+    }
+
+    LoadGameConfig();
+    const GameConfig& config = Config();
+
+    if (config.fullScreen) SDL_ShowCursor(SDL_DISABLE);
+    PresentParams present;
+    present.windowed = config.fullScreen == 0;
+    const Rect outer{100, 100, 100 + GraphicsDevice::kWidth, 100 + GraphicsDevice::kHeight};
+    if (!Graphics().Create(g_window, WString("DLG0"), outer, WString(), 0x10CF0000u, 0,
+                           present)) {
+        std::printf("NG\n");
+        std::fflush(stdout);
+        return false;
+    }
+    const platform::WindowRect now = g_window.OuterRect();
+    g_window.Move({now.left, now.top, now.left + static_cast<int32_t>(config.windowWidth),
+                   now.top + static_cast<int32_t>(config.windowHeight)});
+
+    SetUpInput(config.keys.data(), config.joystickButtons.data(), 11);
+    UpdateWindowTitle();
+    InitGame();
+    return true;
+}
+
+uint32_t RunFrame(uint32_t (*now)()) {
+    FrameStopwatch stopwatch;
+    stopwatch.Reset();
+    stopwatch.Start(now());
+    UpdateInput();
+    UpdateGame();
+    GraphicsDevice& device = Graphics();
+    device.BeginScene();
+    device.Clear({0, 0, 0, 255});
+    device.SetColor({255, 255, 255, 255});
+    DrawGame();
+    UpdateTweens();
+    device.EndScene();
+    const uint32_t period = Config().framePeriod[SpeedSetting() & 1];
+    stopwatch.Stop(now());
+    return FramePadding(period, stopwatch.Elapsed(now()));
+}
+
+void ShutdownGame() {
+    Graphics().Release();
+    g_window.Destroy();
+}
+
+int GameMain(const PositionalArgs& /*args*/, const OptionValues& /*options*/) {
+    if (!StartGame()) {
+        ShutdownGame();
+        return -1;
+    }
+    for (;;) {
+        SDL_Event event;
+        if (SDL_PollEvent(&event)) {
+            if (HandleEvent(event)) break;
+            continue;
+        }
+        if (!g_window.IsActive()) {
+            // Frozen while another window is active: wait for the next event
+            // instead of spinning.
+            if (SDL_WaitEventTimeout(&event, 100) && HandleEvent(event)) break;
+            continue;
+        }
+        const uint32_t pause = RunFrame(platform::NowMs);
+        if (pause > 0) platform::SleepMs(pause);
+    }
+    ShutdownGame();
+    return 0;
+}

@@ -1,0 +1,28 @@
+#include "engine/random/Angles.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+double g_sine[180];
+bool g_filled = false;
+}  // namespace
+
+void FillSineTable() {
+    for (int d = 0; d < 180; ++d) g_sine[d] = std::sin(d * std::numbers::pi / 180.0);
+    g_filled = true;
+}
+
+int32_t PosMod(int32_t x, int32_t m) {
+    if (m <= 0) return 0;  // no remainder exists; never loop forever
+    if (x < 1) x += static_cast<int32_t>((static_cast<int64_t>(1 - x) + m - 1) / m * m);
+    return x % m;
+}
+
+double SinDeg(int32_t deg) {
+    if (!g_filled) FillSineTable();
+    const int32_t d = PosMod(deg, 360);
+    return d < 180 ? g_sine[d] : -g_sine[d - 180];
+}
+
+double CosDeg(int32_t deg) { return SinDeg(deg + 90); }

@@ -1,0 +1,16 @@
+#pragma once
+// The game's screens as one state machine, advanced once per frame.
+#include <cstdint>
+
+#include "engine/text/WString.h"
+
+// 0 normal, 1 fast; chooses the configured frame period.
+uint32_t& SpeedSetting();
+
+// Caption "ハルモア2", with "( ダーボ )" while the speed setting is 1.
+WString WindowTitle();
+void UpdateWindowTitle();
+
+void InitGame();
+void UpdateGame();
+void DrawGame();
