@@ -1,0 +1,58 @@
+#pragma once
+// One picture on the graphics device, optionally cut into a grid of cells.
+// Pixels are 32-bit ARGB. Loading needs the device; without one every
+// operation fails and the record stays empty.
+#include <cstdint>
+
+#include "engine/graphics/Geometry.h"
+#include "engine/text/WString.h"
+#include "platform/SdlHandles.h"
+
+class Texture {
+public:
+    Texture() = default;
+    Texture(Texture&&) noexcept = default;
+    Texture& operator=(Texture&&) noexcept = default;
+    Texture(const Texture&) = delete;
+    Texture& operator=(const Texture&) = delete;
+
+    // Loads a BMP or PNG; fails (keeping the old picture) if one is loaded.
+    bool Load(const WString& path, Size grid = {1, 1});
+    bool CreateBlank(Size size);
+    bool CreateSolid(Color color);
+    bool ApplyColorKey();
+    // Hue in degrees, saturation and value in hundredths.
+    bool ShiftHSV(int32_t hue, int32_t saturation, int32_t value);
+    bool CopyFrom(const Texture& source);
+    void Release();
+
+    bool Empty() const { return handle_ == nullptr; }
+    Size ImageSize() const { return imageSize_; }
+    void SetImageSize(Size size) { imageSize_ = size; }
+    double UExtent() const { return uExtent_; }
+    double VExtent() const { return vExtent_; }
+    int32_t Columns() const { return columns_; }
+    int32_t Rows() const { return rows_; }
+    void SetGrid(int32_t columns, int32_t rows) {
+        columns_ = columns;
+        rows_ = rows;
+    }
+
+    // Locks the whole allocated picture for reading and writing ARGB pixels;
+    // `pitch` receives the row length in pixels. Null when empty.
+    uint32_t* Lock(int32_t* pitch);
+    void Unlock();
+    Size AllocatedSize() const { return allocated_; }
+
+    SDL_Texture* Handle() const { return handle_.get(); }
+
+private:
+    platform::TextureHandle handle_;
+    platform::SurfaceHandle pixels_;  // CPU copy that Lock hands out
+    Size imageSize_;
+    Size allocated_;
+    double uExtent_ = 1.0;
+    double vExtent_ = 1.0;
+    int32_t columns_ = 1;
+    int32_t rows_ = 1;
+};
