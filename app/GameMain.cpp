@@ -94,7 +94,7 @@ uint32_t RunFrame(uint32_t (*now)()) {
     device.EndScene();
     const uint32_t period = Config().framePeriod[SpeedSetting() & 1];
     stopwatch.Stop(now());
-    return FramePadding(period, stopwatch.Elapsed(now()));
+    return FramePadding(period, stopwatch.Elapsed(0));  // stopped: the clock is not read
 }
 
 void ShutdownGame() {

@@ -15,8 +15,8 @@ void FillSineTable() {
 
 int32_t PosMod(int32_t x, int32_t m) {
     if (m <= 0) return 0;  // no remainder exists; never loop forever
-    if (x < 1) x += static_cast<int32_t>((static_cast<int64_t>(1 - x) + m - 1) / m * m);
-    return x % m;
+    const int32_t r = x % m;
+    return r < 0 ? r + m : r;
 }
 
 double SinDeg(int32_t deg) {
