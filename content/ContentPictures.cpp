@@ -1,0 +1,33 @@
+#include "content/ContentPictures.h"
+
+void LoadEffectPicture(EffectData& row) {
+    row.sprite.Release();
+    if (row.picture.Empty()) return;
+    WString path;
+    path.Format("image\\effect\\%S", row.picture);
+    // A failed step leaves the rest of the row's picture steps undone.
+    if (!row.sprite.Load(path, Size{row.columns, row.rows})) return;
+    if (!row.sprite.ApplyColorKey()) return;
+    row.sprite.ShiftHSV(row.hue, 0, 0);
+}
+
+void LoadEnemyPicture(EnemyData& row) {
+    row.sprite.Release();
+    if (row.picture.Empty()) return;
+    WString path;
+    path.Format("image\\enemy\\%S", row.picture);
+    if (!row.sprite.Load(path, Size{1, 1})) return;
+    if (!row.sprite.ApplyColorKey()) return;
+    if (!row.sprite.ShiftHSV(row.hue, 0, 0)) return;
+    const Size size = row.sprite.ImageSize();
+    row.sprite.SetImageSize(Size{static_cast<int32_t>(size.w * row.scale),
+                                 static_cast<int32_t>(size.h * row.scale)});
+}
+
+void LoadCharacterFace(CharacterData& row) {
+    row.face.Release();
+    if (row.name.Empty()) return;
+    WString path;
+    path.Format("image\\face\\%d.bmp", row.faceNumber);
+    row.face.Load(path, Size{1, 1});
+}
