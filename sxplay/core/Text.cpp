@@ -1,0 +1,90 @@
+#include "sxplay/core/Text.h"
+
+#include <cstdint>
+
+namespace sx {
+
+std::u16string Utf8ToUtf16(std::string_view in) {
+    std::u16string out;
+    out.reserve(in.size());
+    size_t i = 0;
+    while (i < in.size()) {
+        const uint8_t b = static_cast<uint8_t>(in[i]);
+        uint32_t cp = 0;
+        size_t extra = 0;
+        uint32_t min = 0;
+        if (b < 0x80) {
+            cp = b;
+        } else if ((b & 0xE0) == 0xC0) {
+            cp = b & 0x1F, extra = 1, min = 0x80;
+        } else if ((b & 0xF0) == 0xE0) {
+            cp = b & 0x0F, extra = 2, min = 0x800;
+        } else if ((b & 0xF8) == 0xF0) {
+            cp = b & 0x07, extra = 3, min = 0x10000;
+        } else {
+            out.push_back(0xFFFD);
+            ++i;
+            continue;
+        }
+        size_t k = 1;
+        for (; k <= extra; ++k) {
+            if (i + k >= in.size()) break;
+            const uint8_t c = static_cast<uint8_t>(in[i + k]);
+            if ((c & 0xC0) != 0x80) break;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        if (k <= extra || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            out.push_back(0xFFFD);
+            i += k;
+            continue;
+        }
+        i += k;
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(cp));
+        }
+    }
+    return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view in) {
+    std::string out;
+    out.reserve(in.size() * 3);
+    for (size_t i = 0; i < in.size(); ++i) {
+        uint32_t cp = in[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < in.size() && in[i + 1] >= 0xDC00 &&
+            in[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (in[i + 1] - 0xDC00);
+            ++i;
+        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = 0xFFFD;
+        }
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else if (cp < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+size_t Length16(const char16_t* text) {
+    size_t n = 0;
+    while (text[n] != 0) ++n;
+    return n;
+}
+
+}  // namespace sx
