@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "content/ContentPictures.h"
+#include "content/Skills.h"
 
 namespace {
 
@@ -82,7 +83,10 @@ const CharacterData& CharacterById(int32_t characterId) {
 
 void BuildContentTables() {
     ContentProblems().clear();
-    // The ability catalogue and the label tables are constant and need no step.
+    // The ability catalogue and the label tables are constant and need no
+    // step. Characters and enemies come after the item names, areas after
+    // the shop stock, each once its table is written.
+    BuildSkills();
 }
 
 void BuildLateContentTables() {}
