@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "content/ContentPictures.h"
+#include "content/Effects.h"
 #include "content/Skills.h"
 
 namespace {
@@ -87,6 +88,7 @@ void BuildContentTables() {
     // step. Characters and enemies come after the item names, areas after
     // the shop stock, each once its table is written.
     BuildSkills();
+    BuildEffects();
 }
 
 void BuildLateContentTables() {}
