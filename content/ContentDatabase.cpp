@@ -4,6 +4,7 @@
 
 #include "content/ContentPictures.h"
 #include "content/Effects.h"
+#include "content/ItemNames.h"
 #include "content/Skills.h"
 
 namespace {
@@ -84,6 +85,7 @@ const CharacterData& CharacterById(int32_t characterId) {
 
 void BuildContentTables() {
     ContentProblems().clear();
+    BuildItemNames();
     // The ability catalogue and the label tables are constant and need no
     // step. Characters and enemies come after the item names, areas after
     // the shop stock, each once its table is written.
