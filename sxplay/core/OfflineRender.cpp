@@ -95,9 +95,9 @@ RenderResult RenderSong(const uint8_t* file, size_t size, const RenderOptions& o
     const Settings& state = player.State();
     bool fading = false;
     while (now < options.maxMs) {
+        now += kTickMs;  // like the real timer, the first tick comes one period after play
         timer->Fire(now);
         output->RenderUntil(now + kTickMs, result.stereo);
-        now += kTickMs;
         if (state.loopCount.load() >= std::max(1u, options.loops) && !fading) {
             if (options.fadeOutMs == 0 || state.mainState.load() != kPlaying) break;
             // A fade-in still running gives way to the fade-out.
@@ -107,6 +107,7 @@ RenderResult RenderSong(const uint8_t* file, size_t size, const RenderOptions& o
         }
         if (fading && state.fadeLevel.load() == 0) break;
     }
+    now += kTickMs;  // the end of the last tick's window
     result.stopMs = now;
     player.Stop();
     output->RenderUntil(now + options.tailMs, result.stereo);
