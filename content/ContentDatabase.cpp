@@ -5,6 +5,7 @@
 #include "content/ContentPictures.h"
 #include "content/Effects.h"
 #include "content/ItemNames.h"
+#include "content/Items.h"
 #include "content/Skills.h"
 
 namespace {
@@ -86,6 +87,7 @@ const CharacterData& CharacterById(int32_t characterId) {
 void BuildContentTables() {
     ContentProblems().clear();
     BuildItemNames();
+    BuildItemDefinitions();
     // The ability catalogue and the label tables are constant and need no
     // step. Characters and enemies come after the item names, areas after
     // the shop stock, each once its table is written.
