@@ -6,6 +6,7 @@
 #include "content/Effects.h"
 #include "content/ItemNames.h"
 #include "content/Items.h"
+#include "content/Recipes.h"
 #include "content/Skills.h"
 
 namespace {
@@ -95,7 +96,10 @@ void BuildContentTables() {
     BuildEffects();
 }
 
-void BuildLateContentTables() {}
+void BuildLateContentTables() {
+    BuildRecipes();
+    // Quests come last, once their table is written.
+}
 
 void LoadContentPictures() {
     for (EffectData& row : EffectTable()) LoadEffectPicture(row);

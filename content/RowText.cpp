@@ -137,3 +137,15 @@ bool ParseGrants(std::string_view text, std::vector<Grant>& grants, std::string*
         return true;
     });
 }
+
+bool ParseShares(std::string_view text, std::vector<WeightedId>& shares, std::string* error) {
+    return ForEachToken(text, [&](std::string_view token) {
+        const size_t colon = token.find(':');
+        WeightedId entry;
+        if (colon == std::string_view::npos || !ParseInteger(token.substr(0, colon), &entry.id) ||
+            !ParseInteger(token.substr(colon + 1), &entry.weight))
+            return Fail(error, "no id:share", token);
+        shares.push_back(entry);
+        return true;
+    });
+}

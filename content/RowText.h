@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "content/ItemFormula.h"
+#include "content/Records.h"
 #include "content/Vocabulary.h"
 
 using StatusChances = std::array<int32_t, StatusKind::kCount>;
@@ -48,3 +49,6 @@ struct Grant {
 
 // "260@10 114@40", "110@80|105@50", or "500" (from any quality).
 bool ParseGrants(std::string_view text, std::vector<Grant>& grants, std::string* error);
+
+// "1120:40 1100:30": (id, share) pairs in order, as recipe ingredients.
+bool ParseShares(std::string_view text, std::vector<WeightedId>& shares, std::string* error);
