@@ -7,6 +7,8 @@
 #include "engine/graphics/GraphicsDevice.h"
 #include "engine/input/Input.h"
 #include "engine/input/Tween.h"
+#include "engine/sound/MusicPlayer.h"
+#include "engine/sound/SoundPlayer.h"
 #include "flow/GameFlow.h"
 #include "platform/Clock.h"
 #include "platform/SdlHandles.h"
@@ -58,6 +60,8 @@ bool StartGame() {
 
     LoadGameConfig();
     const GameConfig& config = Config();
+    Music().SetEnabled(config.musicEnabled);
+    Sound().SetEnabled(config.soundEnabled);
 
     if (config.fullScreen) SDL_ShowCursor(SDL_DISABLE);
     PresentParams present;
@@ -74,6 +78,7 @@ bool StartGame() {
                    now.top + static_cast<int32_t>(config.windowHeight)});
 
     SetUpInput(config.keys.data(), config.joystickButtons.data(), 11);
+    Sound().Init(g_window.Handle());
     UpdateWindowTitle();
     InitGame();
     return true;

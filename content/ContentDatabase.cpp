@@ -2,8 +2,10 @@
 
 #include <utility>
 
+#include "content/Characters.h"
 #include "content/ContentPictures.h"
 #include "content/Effects.h"
+#include "content/Enemies.h"
 #include "content/ItemNames.h"
 #include "content/Items.h"
 #include "content/Recipes.h"
@@ -90,8 +92,9 @@ void BuildContentTables() {
     BuildItemNames();
     BuildItemDefinitions();
     // The ability catalogue and the label tables are constant and need no
-    // step. Characters and enemies come after the item names, areas after
-    // the shop stock, each once its table is written.
+    // step. Areas come after the shop stock, once its table is written.
+    BuildCharacters();
+    BuildEnemies();
     BuildSkills();
     BuildEffects();
 }
