@@ -1,0 +1,38 @@
+#include "engine/sound/MusicPlayer.h"
+
+#include "platform/NativePath.h"
+#include "platform/Utf.h"
+#include "sxplay/SxPlay.h"
+
+const MusicLibrary& SxPlayLibrary() {
+    static const MusicLibrary library{SXOpenDevice, SXCloseDevice, SXLoadMusicW, SXPlayMusic,
+                                      SXWaitMusic};
+    return library;
+}
+
+MusicPlayer::MusicPlayer(const MusicLibrary& library) : library_(library) {
+    open_ = library_.openDevice(-1, nullptr) == 0;
+}
+
+MusicPlayer::~MusicPlayer() {
+    if (!open_) return;
+    Stop();
+    if (library_.closeDevice() == 0) open_ = false;
+}
+
+void MusicPlayer::Stop() {
+    if (!enabled_ || !playing_) return;
+    library_.pause();
+    playing_ = false;
+}
+
+bool MusicPlayer::Play(const WString& path) {
+    if (!enabled_ || !open_) return false;
+    Stop();
+    // The library opens the file itself, so it gets the native path.
+    const std::u16string native = platform::Utf8ToUtf16(platform::NativePath(path.View()));
+    if (library_.load(native.c_str()) != 0) return false;
+    if (library_.play() != 0) return false;
+    playing_ = true;
+    return true;
+}
