@@ -2,6 +2,7 @@
 
 #include "engine/graphics/GraphicsDevice.h"
 #include "engine/input/Input.h"
+#include "flow/SoundRequest.h"
 #include "platform/Clock.h"
 
 uint32_t& SpeedSetting() {
@@ -23,11 +24,13 @@ void UpdateWindowTitle() {
 void InitGame() {}
 
 void UpdateGame() {
+    ClearSoundRequest();
     if (PressedButtons()[kSpeed]) {
         platform::SleepMs(100);
         SpeedSetting() = 1 - SpeedSetting();
         UpdateWindowTitle();
     }
+    PlaySoundRequest();
 }
 
 void DrawGame() {}
