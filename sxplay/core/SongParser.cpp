@@ -41,8 +41,9 @@ struct Timing {
 // One pass over a track. Without `out` it only checks the syntax (the first
 // pass); with it, it also checks meta lengths and builds the events.
 int32_t ScanTrack(const uint8_t* p, size_t size, const Timing& timing, Song& song,
-                  std::vector<TrackEvent>* out) {
+                  std::vector<TrackEvent>* out, size_t* count) {
     size_t i = 0;
+    size_t events = 0;
     uint64_t time = 0;
     uint8_t running = 0;
     while (i < size) {
@@ -70,7 +71,10 @@ int32_t ScanTrack(const uint8_t* p, size_t size, const Timing& timing, Song& son
             if (length > size - i) return kBadFormat;
             const uint8_t* data = p + i;
             i += length;
-            if (out == nullptr) continue;
+            if (out == nullptr) {
+                ++events;
+                continue;
+            }
             if (status == 0xF0) {
                 event.word = kSysEx;
                 event.block = static_cast<uint32_t>(song.sysex.size());
@@ -111,8 +115,10 @@ int32_t ScanTrack(const uint8_t* p, size_t size, const Timing& timing, Song& son
             i += need;
             event.word = status | (data1 << 8) | (data2 << 16);
         }
+        ++events;
         if (out != nullptr) out->push_back({time, event});
     }
+    if (count != nullptr) *count = events;
     return kOk;
 }
 
@@ -230,8 +236,12 @@ int32_t Parse(const uint8_t* data, size_t size, Song& song) {
             return kBadFormat;
         const uint32_t length = Big32(chunk + 4);
         if (length > size - at - 8) return kBadFormat;
-        int32_t result = ScanTrack(chunk + 8, length, timing, song, nullptr);
-        if (result == kOk) result = ScanTrack(chunk + 8, length, timing, song, &tracks[t]);
+        size_t count = 0;
+        int32_t result = ScanTrack(chunk + 8, length, timing, song, nullptr, &count);
+        if (result == kOk) {
+            tracks[t].reserve(count);
+            result = ScanTrack(chunk + 8, length, timing, song, &tracks[t], nullptr);
+        }
         if (result != kOk) return result;
         at += 8 + length;
     }
