@@ -205,7 +205,7 @@ TEST(Sequencer, StopFromACallbackInsideTheTickEndsTheTick) {
     };
     static Context context;
     PlayerHarness h;
-    context.player = &h.P();
+    context = {&h.P(), 0};
     h.Start(Smf(0, 0xE728, {Track().On(0, 0, 60).Off(2, 0, 60).End(1)}));
     h.P().SetCaps(4, reinterpret_cast<intptr_t>(+[](int32_t code, intptr_t, intptr_t) -> int32_t {
         if (code == 8 && ++context.loops == 1) context.player->CloseDevice();
