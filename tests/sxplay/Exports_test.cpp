@@ -16,9 +16,12 @@ using namespace sxtest;
 
 namespace {
 
+// The library this program was linked with, wherever the build put it.
 std::string LibraryPath() {
-    const char* dir = std::getenv("GAME_DIR");
-    return std::string(dir != nullptr ? dir : ".") + "/libsxplay.so";
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&SXGetDllVersion), &info) == 0 || info.dli_fname == nullptr)
+        return "libsxplay.so";
+    return info.dli_fname;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Offline rendering through the synthesiser: sample-exact event placement
 // and the command-line player's --render.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +10,7 @@
 #include <iterator>
 
 #include "SmfBuilder.h"
+#include "sxplay/SxPlay.h"
 #include "sxplay/core/OfflineRender.h"
 #include "sxplay/core/Synth.h"
 #include "sxplay/core/TimedMessages.h"
@@ -73,8 +75,11 @@ TEST(Render, SongRendersToTheRightLength) {
 }
 
 TEST(Render, CommandLinePlayerWritesAWav) {
-    const char* gameDir = std::getenv("GAME_DIR");
-    const std::string tool = std::string(gameDir != nullptr ? gameDir : ".") + "/../bin/sxplay-play";
+    // The tool is built beside the game folder that holds the library.
+    Dl_info info{};
+    ASSERT_NE(dladdr(reinterpret_cast<void*>(&SXGetDllVersion), &info), 0);
+    std::string tool = info.dli_fname;
+    tool = tool.substr(0, tool.rfind('/') + 1) + "../bin/sxplay-play";
     if (!std::ifstream(tool)) GTEST_SKIP() << "sxplay-play is not built";
     const std::string mid = testing::TempDir() + "render_test.mid";
     const std::string wav = testing::TempDir() + "render_test.wav";
