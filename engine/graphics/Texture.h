@@ -1,18 +1,23 @@
 #pragma once
 // One picture on the graphics device, optionally cut into a grid of cells.
 // Pixels are 32-bit ARGB. Loading needs the device; without one every
-// operation fails and the record stays empty.
+// operation fails and the record stays empty. The record keeps a CPU copy of
+// its pixels for Lock and uploads it again on Unlock.
 #include <cstdint>
+#include <vector>
 
 #include "engine/graphics/Geometry.h"
 #include "engine/text/WString.h"
 #include "platform/SdlHandles.h"
 
+class GraphicsDevice;
+
 class Texture {
 public:
     Texture() = default;
-    Texture(Texture&&) noexcept = default;
-    Texture& operator=(Texture&&) noexcept = default;
+    ~Texture();
+    Texture(Texture&& other) noexcept;
+    Texture& operator=(Texture&& other) noexcept;
     Texture(const Texture&) = delete;
     Texture& operator=(const Texture&) = delete;
 
@@ -39,16 +44,24 @@ public:
     }
 
     // Locks the whole allocated picture for reading and writing ARGB pixels;
-    // `pitch` receives the row length in pixels. Null when empty.
+    // `pitch` receives the row length in pixels. Null when empty or when
+    // the CPU copy was dropped.
     uint32_t* Lock(int32_t* pitch);
+    // Sends the CPU copy to the device.
     void Unlock();
+    // For pictures that are written once (glyphs): frees the CPU copy, so
+    // the picture costs its memory only once. Lock fails afterwards.
+    void DropPixelCopy();
     Size AllocatedSize() const { return allocated_; }
 
     SDL_Texture* Handle() const { return handle_.get(); }
 
 private:
+    bool Adopt(platform::TextureHandle handle, Size allocated);
+
+    GraphicsDevice* device_ = nullptr;  // the device the handle belongs to
     platform::TextureHandle handle_;
-    platform::SurfaceHandle pixels_;  // CPU copy that Lock hands out
+    std::vector<uint32_t> pixels_;  // CPU copy that Lock hands out
     Size imageSize_;
     Size allocated_;
     double uExtent_ = 1.0;

@@ -1,0 +1,82 @@
+#pragma once
+// Headless battles for balancing: a simple command policy for the party and
+// the loop that runs one battle to its end with the real rules. Shared by
+// the battle and exploration simulators.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "rules/BattleState.h"
+
+// What the policy picked for one member: a command and, for actions aimed
+// at one unit, its target (kAutoTarget otherwise).
+struct PolicyChoice {
+    int32_t command = -1;
+    int32_t target = kAutoTarget;
+};
+
+// Revive a fallen member if it can; heal the most hurt member when one is
+// below half its hp; else the affordable damage command with the highest
+// estimate, aimed at the weakest enemy.
+PolicyChoice ChooseByPolicy(const BattleState& battle, const PartyState& party, int32_t unitIndex);
+
+// Answers sub-states 1 to 3 with the policy until the battle runs again.
+void AnswerCommands(BattleState& battle, const PartyState& party);
+
+namespace SimResult {
+inline constexpr int32_t kWon = 0;
+inline constexpr int32_t kLost = 1;
+inline constexpr int32_t kTimedOut = 2;
+}  // namespace SimResult
+
+struct BattleOutcome {
+    int32_t result = SimResult::kTimedOut;
+    int64_t ticks = 0;
+    int32_t gold = 0;
+    int32_t experience = 0;
+    int32_t partyFalls = 0;
+};
+
+inline constexpr int64_t kSimTickLimit = 200000;
+
+// Runs the battle from StartBattle to its end (or the tick limit). The
+// victory's rewards are paid into `party`; the result screen is not
+// confirmed, so the levels reached stay pending.
+BattleOutcome RunBattle(BattleState& battle, PartyState& party, const Encounter& encounter,
+                        int64_t tickLimit = kSimTickLimit);
+
+struct MemberSetup {
+    int32_t character = 0;
+    // Replaces the character's equipment when `equip` is set.
+    bool equip = false;
+    std::array<PackedItem, CharacterData::kEquipmentSlots> equipment{};
+};
+
+struct BattleSimSetup {
+    std::vector<MemberSetup> members;
+    int32_t level = 1;
+    std::array<PackedItem, kCarriedSlots> carried{};
+    int32_t area = 0;
+    int32_t depth = 0;
+    int32_t quest = -1;  // a quest battle instead of random encounters
+};
+
+struct BattleSimSummary {
+    int32_t battles = 0;
+    int32_t wins = 0;
+    int32_t losses = 0;
+    int32_t timeouts = 0;
+    double meanTicks = 0;
+    double meanGold = 0;
+    double meanExperience = 0;
+    double fallsPerBattle = 0;
+};
+
+// A party as the game would have it: the members hired and in the party,
+// their equipment set and the level applied to the character rows (which
+// this changes), the carried items given.
+PartyState PrepareSimParty(const BattleSimSetup& setup);
+
+// `count` independent battles from the same prepared party, the generator
+// seeded with `seed`; each battle starts with the carried items' uses full.
+BattleSimSummary SimulateBattles(const BattleSimSetup& setup, int32_t count, uint32_t seed);

@@ -1,0 +1,112 @@
+// Runs many battles headless with the real rules and tables and prints how
+// they went, for balancing the content.
+//   battle-sim [--battles N] [--seed S] [--party 0,1] [--level L]
+//              [--area A] [--depth D] [--quest Q]
+//              [--equip CHAR:SLOT:ITEM:QUALITY]... [--carry SLOT:ITEM:QUALITY]...
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "content/ContentDatabase.h"
+#include "rules/Simulation.h"
+
+namespace {
+
+bool ParseInts(const char* text, char separator, std::vector<int32_t>& out) {
+    std::stringstream stream(text);
+    std::string part;
+    out.clear();
+    while (std::getline(stream, part, separator)) {
+        char* end = nullptr;
+        const long value = std::strtol(part.c_str(), &end, 10);
+        if (part.empty() || *end != '\0') return false;
+        out.push_back(static_cast<int32_t>(value));
+    }
+    return !out.empty();
+}
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: battle-sim [--battles N] [--seed S] [--party 0,1] [--level L]\n"
+                 "                  [--area A] [--depth D] [--quest Q]\n"
+                 "                  [--equip CHAR:SLOT:ITEM:QUALITY]... [--carry SLOT:ITEM:QUALITY]...\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int32_t battles = 10000;
+    uint32_t seed = 1;
+    std::vector<int32_t> members = {0, 1};
+    BattleSimSetup setup;
+    setup.carried[0] = PackItem(1, 30);  // what a new game carries
+    std::vector<std::vector<int32_t>> equips;
+
+    for (int i = 1; i < argc; ++i) {
+        const char* option = argv[i];
+        if (i + 1 >= argc) return Usage();
+        const char* value = argv[++i];
+        std::vector<int32_t> v;
+        if (!ParseInts(value, std::strchr(value, ':') ? ':' : ',', v)) return Usage();
+        if (!std::strcmp(option, "--battles") && v.size() == 1) battles = v[0];
+        else if (!std::strcmp(option, "--seed") && v.size() == 1) seed = static_cast<uint32_t>(v[0]);
+        else if (!std::strcmp(option, "--party")) members = v;
+        else if (!std::strcmp(option, "--level") && v.size() == 1) setup.level = v[0];
+        else if (!std::strcmp(option, "--area") && v.size() == 1) setup.area = v[0];
+        else if (!std::strcmp(option, "--depth") && v.size() == 1) setup.depth = v[0];
+        else if (!std::strcmp(option, "--quest") && v.size() == 1) setup.quest = v[0];
+        else if (!std::strcmp(option, "--equip") && v.size() == 4) equips.push_back(v);
+        else if (!std::strcmp(option, "--carry") && v.size() == 3 && v[0] >= 0 && v[0] < kCarriedSlots)
+            setup.carried[v[0]] = v[1] == 0 ? 0 : PackItem(v[1], v[2]);
+        else return Usage();
+    }
+    if (battles < 1 || members.empty() || members.size() > kMaxPartySize) return Usage();
+
+    BuildContentTables();
+    BuildLateContentTables();
+    for (const std::string& problem : ContentProblems()) std::fprintf(stderr, "content: %s\n", problem.c_str());
+
+    for (int32_t character : members) {
+        if (character < 0 || character >= kCharacterCapacity || CharacterById(character).name.Empty()) {
+            std::fprintf(stderr, "battle-sim: no character %d\n", character);
+            return 2;
+        }
+        MemberSetup member;
+        member.character = character;
+        member.equipment = CharacterById(character).equipment;
+        for (const auto& e : equips) {
+            if (e[0] != character || e[1] < 0 || e[1] >= CharacterData::kEquipmentSlots) continue;
+            member.equip = true;
+            member.equipment[e[1]] = e[2] == 0 ? 0 : PackItem(e[2], e[3]);
+        }
+        setup.members.push_back(member);
+    }
+    if (setup.quest < 0 && AreaById(setup.area).encounters.empty()) {
+        std::fprintf(stderr, "battle-sim: area %d has no encounters\n", setup.area);
+        return 2;
+    }
+
+    const auto start = std::chrono::steady_clock::now();
+    const BattleSimSummary s = SimulateBattles(setup, battles, seed);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    std::printf("party");
+    for (int32_t character : members) std::printf(" %d", character);
+    std::printf(" at level %d against ", setup.level);
+    if (setup.quest >= 0) std::printf("quest %d\n", setup.quest);
+    else std::printf("area %d, depth %d\n", setup.area, setup.depth);
+    std::printf("battles          %d (seed %u, %.2f s)\n", s.battles, seed, seconds);
+    std::printf("win rate         %.4f (%d won, %d lost, %d timed out)\n",
+                static_cast<double>(s.wins) / s.battles, s.wins, s.losses, s.timeouts);
+    std::printf("mean length      %.1f ticks\n", s.meanTicks);
+    std::printf("mean gold        %.2f\n", s.meanGold);
+    std::printf("mean experience  %.2f\n", s.meanExperience);
+    std::printf("deaths / battle  %.4f\n", s.fallsPerBattle);
+    return 0;
+}
