@@ -22,13 +22,16 @@ function(add_test_folder folder)
     return()
   endif()
   set(target test_${folder})
-  add_executable(${target} ${sources})
+  # The environment comes from a static initialiser in every test program
+  # (headless drivers, GAME_DIR, SOURCE_DIR), so a program started by hand
+  # behaves as under CTest.
+  add_executable(${target} ${sources} ${CMAKE_CURRENT_SOURCE_DIR}/common/TestEnvironment.cpp)
+  target_compile_definitions(${target} PRIVATE TEST_GAME_DIR="${GAME_DIR}"
+                             TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main
                         GTest::gmock)
   target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  # Tests run headless: no display, no sound device.
   gtest_discover_tests(${target}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;GAME_DIR=${GAME_DIR};SOURCE_DIR=${PROJECT_SOURCE_DIR}"
     DISCOVERY_TIMEOUT 60)
 endfunction()
