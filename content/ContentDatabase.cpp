@@ -9,6 +9,7 @@
 #include "content/ItemNames.h"
 #include "content/Items.h"
 #include "content/Recipes.h"
+#include "content/ShopStock.h"
 #include "content/Skills.h"
 
 namespace {
@@ -95,6 +96,7 @@ void BuildContentTables() {
     // step. Areas come after the shop stock, once its table is written.
     BuildCharacters();
     BuildEnemies();
+    BuildShopStock();
     BuildSkills();
     BuildEffects();
 }

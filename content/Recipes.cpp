@@ -173,21 +173,30 @@ void ForAll(int32_t product, int32_t fee, int32_t base, int32_t material) {
 // Herbs of one pool, their bags, "A" forms and stones. The base herb comes
 // from a plant, water and a monster material; each stronger herb from the
 // one before with the next grades of water and of that material.
-void RecoverySeries(int32_t first, int32_t plant, int32_t monster, const int32_t (&fees)[4]) {
-    Set(first, fees[0], {{plant, 40}, {1100, 30}, {monster, 30}});
-    for (int32_t t = 1; t < 4; ++t) Better(first + t, fees[t], first + t - 1, 1100 + t, monster + t);
+struct RecoveryFees {
+    int32_t herb[4];
+    int32_t bag[4];  // also the "A" forms
+    int32_t stone[3];
+};
+
+void RecoverySeries(int32_t first, int32_t plant, int32_t monster, const RecoveryFees& fees) {
+    Set(first, fees.herb[0], {{plant, 40}, {1100, 30}, {monster, 30}});
+    for (int32_t t = 1; t < 4; ++t) Better(first + t, fees.herb[t], first + t - 1, 1100 + t, monster + t);
     for (int32_t t = 0; t < 4; ++t) {
-        Bag(first + 4 + t, 10 * fees[t], first + t, 1155 + t);
-        ForAll(first + 8 + t, 10 * fees[t], first + t, 1170 + t);
+        Bag(first + 4 + t, fees.bag[t], first + t, 1155 + t);
+        ForAll(first + 8 + t, fees.bag[t], first + t, 1170 + t);
     }
     for (int32_t t = 0; t < 3; ++t)
-        Set(first + 12 + t, 100 * fees[t], {{first + 8 + t, 40}, {first + 4 + t, 30}, {1028 + t, 30}});
+        Set(first + 12 + t, fees.stone[t], {{first + 8 + t, 40}, {first + 4 + t, 30}, {1028 + t, 30}});
 }
 
 void Consumables() {
-    RecoverySeries(1, 1120, 1190, {50, 1000, 5000, 20000});
-    RecoverySeries(16, 1130, 1160, {100, 2000, 10000, 40000});
-    RecoverySeries(31, 1130, 1195, {100, 2000, 10000, 40000});
+    const RecoveryFees hp = {{50, 1000, 5000, 20000}, {500, 4000, 20000, 80000}, {1000, 20000, 100000}};
+    const RecoveryFees epMp = {{100, 2000, 10000, 40000}, {1000, 8000, 40000, 160000},
+                               {2000, 40000, 200000}};
+    RecoverySeries(1, 1120, 1190, hp);
+    RecoverySeries(16, 1130, 1160, epMp);
+    RecoverySeries(31, 1130, 1195, epMp);
 
     // One cure per ailment from two plants or a plant and a material.
     const std::pair<int32_t, int32_t> cures[] = {{1120, 1130}, {1120, 1100}, {1120, 1160},
