@@ -2,12 +2,14 @@
 
 #include <utility>
 
+#include "content/Areas.h"
 #include "content/Characters.h"
 #include "content/ContentPictures.h"
 #include "content/Effects.h"
 #include "content/Enemies.h"
 #include "content/ItemNames.h"
 #include "content/Items.h"
+#include "content/Quests.h"
 #include "content/Recipes.h"
 #include "content/ShopStock.h"
 #include "content/Skills.h"
@@ -93,9 +95,10 @@ void BuildContentTables() {
     BuildItemNames();
     BuildItemDefinitions();
     // The ability catalogue and the label tables are constant and need no
-    // step. Areas come after the shop stock, once its table is written.
+    // step. The order is fixed: later builders may read earlier tables.
     BuildCharacters();
     BuildEnemies();
+    BuildAreas();
     BuildShopStock();
     BuildSkills();
     BuildEffects();
@@ -103,7 +106,7 @@ void BuildContentTables() {
 
 void BuildLateContentTables() {
     BuildRecipes();
-    // Quests come last, once their table is written.
+    BuildQuests();
 }
 
 void LoadContentPictures() {
