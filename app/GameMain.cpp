@@ -1,10 +1,12 @@
 #include "app/GameMain.h"
 
 #include <cstdio>
+#include <ctime>
 
 #include "app/FrameStopwatch.h"
 #include "app/GameConfig.h"
 #include "engine/graphics/GraphicsDevice.h"
+#include "engine/graphics/Screenshot.h"
 #include "engine/input/Input.h"
 #include "engine/input/Tween.h"
 #include "engine/sound/MusicPlayer.h"
@@ -43,6 +45,10 @@ bool HandleEvent(const SDL_Event& event) {
             break;
         case SDL_KEYDOWN:
             if (event.key.keysym.sym == SDLK_ESCAPE) PostQuit();
+            // F12: the players' screenshot, saved into "screenshot".
+            if (event.key.keysym.sym == SDLK_F12 && event.key.repeat == 0) {
+                SaveScreenshot(std::time(nullptr));
+            }
             break;
         default:
             break;
