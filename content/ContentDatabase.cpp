@@ -98,8 +98,8 @@ void BuildContentTables() {
     // step. The order is fixed: later builders may read earlier tables.
     BuildCharacters();
     BuildEnemies();
-    BuildAreas();
     BuildShopStock();
+    BuildAreas();
     BuildSkills();
     BuildEffects();
 }
