@@ -1,6 +1,7 @@
 #include "Dumps.h"
 
 #include "Tsv.h"
+#include "WorldDumps.h"
 #include "content/ContentDatabase.h"
 #include "content/GoodsNames.h"
 #include "content/Items.h"
@@ -215,6 +216,13 @@ constexpr Dump kDumps[] = {
     {"materials", "material grades and prices", Materials},
     {"recipes", "the recipes with their fees and ingredients", Recipes},
     {"shop", "the shop stock rows in order", Shop},
+    {"enemies", "the enemy table with abilities, actions, drops and counters", DumpEnemies},
+    {"characters", "the hireable characters as a new game holds them", DumpCharacters},
+    {"progression", "each character's rules by level", DumpProgression},
+    {"areas", "the areas with music, budget and row counts", DumpAreas},
+    {"encounters", "the encounter rows of every area", DumpEncounters},
+    {"finds", "the find rows of every area", DumpFinds},
+    {"quests", "the quests with enemies, rewards and reinforcements", DumpQuests},
     {"unobtainable", "recipe ingredients no table lets the player obtain", Unobtainable},
     {"problems", "faults found while building the tables", Problems},
 };
