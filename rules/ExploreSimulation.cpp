@@ -1,0 +1,117 @@
+#include "rules/ExploreSimulation.h"
+
+#include <array>
+
+#include "engine/random/Random.h"
+#include "rules/Belongings.h"
+#include "rules/ExploreStep.h"
+#include "rules/Quests.h"
+#include "rules/Victory.h"
+
+namespace {
+
+// The parts of the character rows that levels and equipment change.
+struct CharacterSnapshot {
+    ParamBlock params;
+    WString title;
+    std::array<int32_t, CharacterData::kSkillSlots> skills{};
+    std::array<PackedItem, CharacterData::kEquipmentSlots> equipment{};
+    std::array<int32_t, BaseParam::kCount> growthRemainder{};
+    int32_t ranged = 0;
+};
+
+std::array<CharacterSnapshot, kCharacterCapacity> TakeSnapshot() {
+    std::array<CharacterSnapshot, kCharacterCapacity> snapshot;
+    for (int32_t id = 0; id < kCharacterCapacity; ++id) {
+        const CharacterData& row = CharacterTable()[id];
+        snapshot[id] = {row.params, row.title, row.skills, row.equipment, row.growthRemainder, row.ranged};
+    }
+    return snapshot;
+}
+
+void Restore(const std::array<CharacterSnapshot, kCharacterCapacity>& snapshot) {
+    for (int32_t id = 0; id < kCharacterCapacity; ++id) {
+        CharacterData& row = CharacterTable()[id];
+        const CharacterSnapshot& s = snapshot[id];
+        row.params = s.params;
+        row.title = s.title;
+        row.skills = s.skills;
+        row.equipment = s.equipment;
+        row.growthRemainder = s.growthRemainder;
+        row.ranged = s.ranged;
+    }
+}
+
+}  // namespace
+
+ExpeditionOutcome RunExpedition(ExpeditionState& expedition, PartyState& party, BattleState& battle,
+                                int32_t area, int32_t startDepth, int32_t targetDepth) {
+    ExpeditionOutcome outcome;
+    const int32_t goldBefore = party.gold;
+    Depart(expedition, party, battle, area, startDepth);
+    while (expedition.depth < targetDepth && expedition.depth < kDeepestDepth) {
+        const StepResult step = TakeStep(expedition, party);
+        ++outcome.steps;
+        outcome.finds += step.kind == StepKind::kFind;
+        if (step.kind != StepKind::kQuest && step.kind != StepKind::kEncounter) continue;
+        outcome.questsMet += step.kind == StepKind::kQuest;
+        ++outcome.battles;
+        const BattleOutcome fought = RunBattle(battle, party, step.encounter);
+        if (fought.result == SimResult::kWon) {
+            ++outcome.wins;
+            // Before the levels are applied: the clear level is the one fought at.
+            if (battle.quest >= 0) outcome.questsCleared += DefeatQuest(expedition, party, battle.quest);
+            ConfirmVictory(battle, party);
+            expedition.message = WString();
+            continue;
+        }
+        if (fought.result == SimResult::kLost) {
+            ConfirmDefeat(battle, party);
+            outcome.end = ExpeditionEnd::kDefeated;
+        } else {
+            outcome.end = ExpeditionEnd::kTimedOut;
+        }
+        break;
+    }
+    outcome.goldGained = int64_t{party.gold} - goldBefore;
+    outcome.levelReached = party.level;
+    outcome.depthReached = expedition.depth;
+    return outcome;
+}
+
+ExploreSimSummary SimulateExpeditions(const ExploreSimSetup& setup, int32_t count, uint32_t seed) {
+    SeedRandom(seed);
+    PartyState prepared = PrepareSimParty(setup.party);
+    for (PackedItem goods : setup.holdings) AddItem(prepared, goods);
+    ExpeditionState fresh;
+    if (setup.hunt) {
+        for (int32_t quest = 0; quest < kQuestCapacity; ++quest)
+            fresh.hunt[quest] = prepared.notices[quest] == Holding::kCarried;
+    }
+    const auto snapshot = TakeSnapshot();
+
+    ExploreSimSummary summary;
+    BattleState battle;
+    for (int32_t i = 0; i < count; ++i) {
+        Restore(snapshot);
+        PartyState party = prepared;
+        ExpeditionState expedition = fresh;
+        const ExpeditionOutcome o =
+            RunExpedition(expedition, party, battle, setup.area, setup.startDepth, setup.targetDepth);
+        ++summary.expeditions;
+        summary.returned += o.end == ExpeditionEnd::kReturned;
+        summary.defeated += o.end == ExpeditionEnd::kDefeated;
+        summary.timedOut += o.end == ExpeditionEnd::kTimedOut;
+        summary.steps += o.steps;
+        summary.finds += o.finds;
+        summary.battles += o.battles;
+        summary.wins += o.wins;
+        summary.questsMet += o.questsMet;
+        summary.questsCleared += o.questsCleared;
+        summary.goldGained += o.goldGained;
+        summary.levelsReached += o.levelReached;
+        summary.depthsReached += o.depthReached;
+    }
+    Restore(snapshot);
+    return summary;
+}
