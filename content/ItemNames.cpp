@@ -22,6 +22,7 @@ void List(int32_t first, const char* const (&names)[N]) {
 
 constexpr const char* kFour[] = {"", "Ⅱ", "Ⅲ", "Ⅳ"};
 constexpr const char* kThree[] = {"", "Ⅱ", "Ⅲ"};
+constexpr const char* kTwo[] = {"", "Ⅱ"};
 constexpr const char* kBagFour[] = {"袋", "袋Ⅱ", "袋Ⅲ", "袋Ⅳ"};
 constexpr const char* kAllFour[] = {"A", "AⅡ", "AⅢ", "AⅣ"};
 constexpr const char* kPlainBagAll[] = {"", "袋", "A"};
@@ -123,7 +124,7 @@ void Accessories() {
     for (int32_t e = 0; e < 7; ++e) Series(794 + 4 * e, (std::string(kElements[e]) + "の護符").c_str(), kFour);
     constexpr const char* kCharms[] = {"毒消しのお守り", "目覚めのお守り", "自由のお守り",
                                        "正気のお守り",   "勇気のお守り",   "解放のお守り"};
-    for (int32_t i = 0; i < 6; ++i) Series(822 + 2 * i, kCharms[i], kThree);
+    for (int32_t i = 0; i < 6; ++i) Series(822 + 2 * i, kCharms[i], kTwo);  // pairs: base and Ⅱ
     List(834, {"命のお守り", "不屈のお守り", "守護のお守り"});
     for (int32_t e = 0; e < 7; ++e) Name(840 + e, std::string(kElements[e]) + "の腕輪");
     List(847, {"虹の腕輪", "囮の腕輪"});
