@@ -188,19 +188,28 @@ bool WString::FindAll(MatchList& out, const WString& needle, bool pattern,
     return !out.empty();
 }
 
+namespace {
+
+// The text with every matched stretch replaced by `with`.
+std::u16string Splice(std::u16string_view text, const MatchList& found, std::u16string_view with) {
+    std::u16string out;
+    uint32_t from = 0;
+    for (const auto& [first, last] : found) {
+        out.append(text.substr(from, first - from));
+        out.append(with);
+        from = last + 1;
+    }
+    out.append(text.substr(from));
+    return out;
+}
+
+}  // namespace
+
 bool WString::ReplaceAll(const WString& needle, const WString& replacement, bool pattern,
                          const WString& quote) {
     MatchList found;
     if (!FindAll(found, needle, pattern, quote)) return false;
-    std::u16string out;
-    uint32_t from = 0;
-    for (const auto& [first, last] : found) {
-        out.append(View().substr(from, first - from));
-        out.append(replacement.View());
-        from = last + 1;
-    }
-    out.append(View().substr(from));
-    WString rebuilt{std::u16string_view(out)};
+    WString rebuilt{std::u16string_view(Splice(View(), found, replacement.View()))};
     rebuilt.style_ = style_;
     Assign(rebuilt);
     return true;
@@ -218,13 +227,7 @@ bool WString::RemoveAll(const WString& needle, bool pattern, const WString& quot
     }
     MatchList found;
     if (!FindAll(found, needle, pattern, quote)) return false;
-    std::u16string out;
-    uint32_t from = 0;
-    for (const auto& [first, last] : found) {
-        out.append(View().substr(from, first - from));
-        from = last + 1;
-    }
-    out.append(View().substr(from));
+    const std::u16string out = Splice(View(), found, {});
     SetUnits(out.data(), static_cast<uint32_t>(out.size()));
     return true;
 }
