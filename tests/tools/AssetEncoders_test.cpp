@@ -106,8 +106,8 @@ TEST(MidiEncoder, FormatOneTracksMergeWithTempoAndLoopMarker) {
 
 TEST(MidiEncoder, RepeatedNotesRetriggerAndTheEndCutsWhatStillSounds) {
     MidiTrack t;
-    t.Note(0, 0, 60, 100, 480);
-    t.Note(480, 0, 60, 90, 480);   // same key right after: off before on
+    t.Note(0, 0, 60, 100, 960);    // still sounding at 480: ends there
+    t.Note(480, 0, 60, 90, 480);   // same key again: off before on
     t.Note(900, 0, 67, 80, 400);   // rings past the end: cut at 960
     t.Note(960, 0, 72, 80, 100);   // starts at the end: dropped
     t.EndAt(960);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <set>
 
 #include "sxplay/core/Song.h"
@@ -94,4 +95,30 @@ TEST(Composer, MoodsDifferInTempoAndSound) {
     EXPECT_NE(battle.drums, DrumKit::kNone);
     // Two tunes of the same role differ.
     EXPECT_NE(ComposeTune({"boss1.mid", MusicRole::kBoss, 0.3}), ComposeTune({"boss2.mid", MusicRole::kBoss, 0.3}));
+}
+
+TEST(Composer, NotesOfOneKeyNeverOverlapAndDrumsStayOnTheirChannel) {
+    for (const MusicUse& use : AllMoods()) {
+        const MusicStyle style = StyleFor(use);
+        const Composition c = Compose(style, HashName(use.name), use.role == MusicRole::kDefeat);
+        const std::vector<uint8_t> bytes = EncodeMidi(uint16_t(kTicksPerQuarter), c.tracks);
+        sx::Song song;
+        ASSERT_EQ(sx::ParseSong(bytes.data(), bytes.size(), song), 0);
+        // A key struck again while it still sounds would cut itself short.
+        std::map<int, int> sounding;  // channel * 128 + key -> count
+        for (const sx::Event& e : song.events) {
+            if (e.word >= sx::kChannelLimit) continue;
+            const int status = e.word & 0xF0, channel = e.word & 0x0F, key = (e.word >> 8) & 0x7F, velocity = (e.word >> 16) & 0x7F;
+            const bool on = status == 0x90 && velocity > 0, off = status == 0x80 || (status == 0x90 && velocity == 0);
+            if (on) {
+                EXPECT_EQ(sounding[channel * 128 + key]++, 0) << use.name << " channel " << channel << " key " << key;
+                if (channel == 9) {
+                    EXPECT_TRUE(key >= 35 && key <= 81) << use.name;
+                }
+            }
+            if (off) sounding[channel * 128 + key] = std::max(0, sounding[channel * 128 + key] - 1);
+        }
+        // Nothing still sounds when the song jumps back.
+        for (const auto& [note, count] : sounding) EXPECT_EQ(count, 0) << use.name << " note " << note;
+    }
 }

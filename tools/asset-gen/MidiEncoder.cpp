@@ -50,8 +50,15 @@ void MidiTrack::Control(uint32_t tick, int channel, int control, int value) {
 
 void MidiTrack::Note(uint32_t tick, int channel, int key, int velocity, uint32_t length) {
     if (key < 0 || key > 127 || length == 0) return;
+    const int slot = channel * 128 + key;
+    if (auto it = lastNote_.find(slot); it != lastNote_.end()) {
+        Event& off = events_[it->second.second];
+        if (it->second.first < tick && off.tick > tick) off.tick = tick;
+        if (it->second.first == tick) return;  // the same key struck twice at once
+    }
     Add(tick, 2, {uint8_t(0x90 | channel), Data(key), Data(std::max(velocity, 1))});
     Add(tick + length, 1, {uint8_t(0x80 | channel), Data(key), 64});
+    lastNote_[slot] = {tick, events_.size() - 1};
     ++notes_;
 }
 

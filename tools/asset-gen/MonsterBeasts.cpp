@@ -131,7 +131,7 @@ void DrawQuadruped(Figure& f, const QuadrupedTraits& t) {
 
     if (t.fiery || t.aura.a > 0) {
         const Rgba aura = t.aura.a > 0 ? t.aura : Hex(0xFF7A20);
-        f.Glow(f.Oval(bx, by, rx * 1.05f, ry * 1.1f), aura, h * 0.1f, 0.35f);
+        f.Glow(f.Oval(bx, by, rx * 1.0f, ry * 1.05f), aura, h * 0.045f, 0.35f);
     }
     // Tail.
     const float tx = bx + rx * 0.9f, ty = by - ry * 0.3f;

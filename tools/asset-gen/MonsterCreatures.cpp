@@ -48,7 +48,7 @@ void DrawBird(Figure& f, Rgba feathers, Rgba belly, bool fiery, bool crest) {
     Look plume = fiery ? Lit(feathers, 0.55f) : Look{feathers, 0.15f, 0.15f};
     plume.pattern = [](Vec2 p) { return 0.3f * SmoothStep(0.75f, 1.0f, std::fabs(std::sin(p.x * 0.35f + p.y * 0.25f))); };
     plume.patternColour = Shade(feathers, 0.6f);
-    if (fiery) f.Glow(f.Oval(w * 0.55f, h * 0.5f, w * 0.35f, h * 0.3f), Hex(0xFF9030), h * 0.12f, 0.45f);
+    if (fiery) f.Glow(f.Oval(w * 0.55f, h * 0.5f, w * 0.3f, h * 0.26f), Hex(0xFF9030), h * 0.05f, 0.4f);
     // Far wing raised behind, tail, body, near wing, head.
     f.Paint(f.Poly({{w * 0.5f, h * 0.45f}, {w * 0.75f, h * 0.05f}, {w * 0.98f, h * 0.02f}, {w * 0.82f, h * 0.25f}, {w * 0.9f, h * 0.3f}, {w * 0.7f, h * 0.5f}}), Look{Shade(feathers, 0.7f), 0.1f});
     f.Paint(f.Poly({{w * 0.7f, h * 0.58f}, {w * 0.98f, h * 0.72f}, {w * 0.95f, h * 0.82f}, {w * 0.7f, h * 0.7f}}), plume);

@@ -104,7 +104,7 @@ void DrawGhost(Figure& f, Rgba body) {
 
 void DrawWisp(Figure& f, Rgba flame) {
     const float w = f.Width(), h = f.Height(), cx = w / 2;
-    f.Glow(f.Oval(cx, h * 0.6f, w * 0.25f, h * 0.25f), flame, w * 0.12f, 0.5f);
+    f.Glow(f.Oval(cx, h * 0.6f, w * 0.25f, h * 0.25f), flame, w * 0.06f, 0.5f);
     const Shape body = Union({f.Oval(cx, h * 0.62f, w * 0.3f, h * 0.3f), f.Poly({{cx - w * 0.28f, h * 0.55f}, {cx - w * 0.1f, h * 0.08f}, {cx + w * 0.05f, h * 0.32f}, {cx + w * 0.2f, h * 0.12f}, {cx + w * 0.28f, h * 0.55f}})}, f.U(4));
     f.Paint(body, Lit(flame, 0.6f));
     f.Paint(f.Oval(cx, h * 0.66f, w * 0.16f, h * 0.16f), Lit(Mix(flame, Hex(0xFFFFFF), 0.6f), 0.9f));

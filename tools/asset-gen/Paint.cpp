@@ -217,10 +217,11 @@ void AddOutline(Canvas& sprite, Rgba colour, float width) {
             for (int v = -r; v <= r; ++v) {
                 for (int u = -r; u <= r; ++u) {
                     if (!sprite.Inside(x + u, y + v)) continue;
-                    const float a = sprite.At(x + u, y + v).a;
+                    // Only what is solid gets an outline, not soft glows.
+                    const float a = SmoothStep(0.35f, 0.75f, sprite.At(x + u, y + v).a);
                     if (a <= 0) continue;
                     const float dist = std::sqrt(float(u * u + v * v));
-                    best = std::max(best, a * Clamp01(width + 0.5f - dist));
+                    best = std::max(best, a * Clamp01(width + 1.0f - dist));
                 }
             }
             ring[size_t(y) * w + x] = best;
