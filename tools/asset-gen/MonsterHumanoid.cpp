@@ -331,11 +331,20 @@ void DrawHumanoid(Figure& f, const HumanoidTraits& t) {
         for (int i = 0; i < 4; ++i) f.Paint(f.Box(cx, fr.shoulderY + 4 + i * H * 0.055f, fr.shoulderHalf * (0.85f - i * 0.12f), H * 0.012f, 1), skin);
         f.Paint(f.Oval(cx, fr.hipY, fr.waistHalf * 0.9f, H * 0.04f), skin);
     } else {
-        const float bottom = t.lower == Lower::kRobe ? fr.feet - 1 : fr.hipY + H * 0.06f;
-        const float hem = t.lower == Lower::kRobe ? fr.shoulderHalf * 1.25f : fr.waistHalf * 1.1f;
-        f.Paint(f.Poly({{cx - fr.shoulderHalf + lean, fr.shoulderY - 2}, {cx + fr.shoulderHalf + lean, fr.shoulderY - 2}, {cx + fr.waistHalf, fr.hipY - H * 0.04f},
-                        {cx + hem, bottom}, {cx - hem, bottom}, {cx - fr.waistHalf, fr.hipY - H * 0.04f}}),
-                outfit);
+        if (t.lower == Lower::kRobe) {
+            // A robe falls to the feet: a long trapezoid, rounded only at its edges.
+            Look robe = outfit;
+            robe.bevel = H * 0.06f;
+            const float hem = fr.shoulderHalf * 1.25f;
+            f.Paint(f.Poly({{cx - fr.shoulderHalf + lean, fr.shoulderY - 2}, {cx + fr.shoulderHalf + lean, fr.shoulderY - 2}, {cx + fr.waistHalf, fr.hipY - H * 0.04f},
+                            {cx + hem, fr.feet - 1}, {cx - hem, fr.feet - 1}, {cx - fr.waistHalf, fr.hipY - H * 0.04f}}),
+                    robe);
+        } else {
+            // Chest and belly as rounded masses, blended into one body.
+            f.Paint(Union({f.Oval(cx + lean, fr.shoulderY + H * 0.08f, fr.shoulderHalf, H * 0.12f), f.Oval(cx + lean * 0.5f, fr.hipY - H * 0.03f, fr.waistHalf * 1.1f, H * 0.1f)},
+                          f.U(H * 0.06f)),
+                    outfit);
+        }
         if (!t.stone) f.Paint(f.Box(cx, fr.hipY - H * 0.03f, fr.waistHalf * 1.05f, H * 0.022f, 1), Look{t.trim, 0.4f});
         if (t.armour) f.Paint(f.Both(f.Oval(cx - fr.shoulderHalf * 0.9f + lean, fr.shoulderY, fr.limb * 1.9f, fr.limb * 1.4f)), Metal(t.trim));
     }
