@@ -267,8 +267,9 @@ void PaintThrow(Cell& c) {
 
 void PaintGun(Cell& c, int shots) {
     for (int k = 0; k < shots; ++k) {
-        const float start = shots > 1 ? k * 0.14f : 0.05f;
-        const float local = Clamp01((c.t - start) / 0.3f);
+        // A single shot lasts the whole strip; a burst fires one after another.
+        const float start = shots > 1 ? k * 0.14f : 0.0f, life = shots > 1 ? 0.3f : 0.9f;
+        const float local = Clamp01((c.t - start) / life);
         if (c.t < start || local >= 1) continue;
         const Vec2 at = kCentre + (shots > 1 ? Vec2{c.dice.Range(-20, 20), c.dice.Range(-18, 18)} : Vec2{});
         Burst(c, at, 10 + 12 * local, 7, Hex(0xFFD080), 1 - local, k);
