@@ -156,23 +156,26 @@ Canvas PaintMountain() {
     SkyGradient(c, {{0, Hex(0x17407F)}, {150, Hex(0x5E93D0)}, {270, Hex(0xC6DCF0)}});
     Sun(c, {90, 50}, 14, Hex(0xFFFFFF), Hex(0xFFF8E0, 0.6f), 80);
     Clouds(c, 10, 120, 0.3f, Hex(0xFFFFFF), Hex(0xA8BCD8), 0.008f, seed);
-    Ridge(c, 235, 165, 0.0045f, Hex(0x8C9CBC), Hex(0xA4B4CE), 0.42f, seed + 1);
-    Fog(c, 170, 250, Hex(0xD6E4F2), 0.45f);
-    Ridge(c, 300, 150, 0.009f, Hex(0x7C6F68), Hex(0x4A4240), 0.72f, seed + 2);
-    Clouds(c, 250, 320, 0.6f, Hex(0xFFFFFF), Hex(0xB4C2D8), 0.009f, seed + 3);
-    Ridge(c, 470, 210, 0.0032f, Hex(0x9A8A70), Hex(0x5E5040), 0, seed + 4, false);
+    // Far peaks in the haze, nearer crags, and the ledge the path crosses.
+    Ridge(c, 250, 180, 0.0045f, Hex(0x8C9CBC), Hex(0xA4B4CE), 0.4f, seed + 1);
+    Fog(c, 170, 270, Hex(0xD6E4F2), 0.35f);
+    Ridge(c, 330, 140, 0.008f, Hex(0x7A706C), Hex(0x6A625E), 0.62f, seed + 2);
+    Fog(c, 280, 360, Hex(0xDCE6F0), 0.3f);
+    Crag(c, {{-10, 210}, {40, 220}, {100, 260}, {170, 310}, {230, 350}, {200, 480}, {-10, 480}}, Hex(0x6A5E54), seed + 7);
+    Crag(c, {{650, 230}, {600, 245}, {540, 290}, {470, 340}, {450, 380}, {500, 480}, {650, 480}}, Hex(0x62584E), seed + 8);
+    Ridge(c, 480, 190, 0.0032f, Hex(0xA8987E), Hex(0x6E604E), 0, seed + 4, false);
     Dice dice(seed + 5);
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 7; ++i) {
         const float t = float(dice.Unit());
-        const Vec2 at{dice.Chance(0.5) ? dice.Range(0, 200) : dice.Range(440, 640), 330 + t * 140};
-        Material rock{Hex(0x7D7266), 14 + 18 * t, 0.12f, 1.2f};
+        const Vec2 at{dice.Chance(0.5) ? dice.Range(120, 240) : dice.Range(400, 560), 340 + t * 130};
+        Material rock(Hex(0x8A7E72), 14 + 18 * t, 0.12f, 1.2f);
         rock.texture = 0.35f;
         rock.textureScale = 0.08f;
         rock.seed = seed + 20 + unsigned(i);
-        GroundShadow(c, {at.x + 6, at.y + 6 * (1 + t)}, 30 + 30 * t, 6 + 6 * t, 0.5f);
-        FillShaded(c, Ellipse(at, 18 + 32 * t, 11 + 18 * t, dice.Range(-0.3f, 0.3f)), rock);
+        GroundShadow(c, {at.x + 6, at.y + 6 * (1 + t)}, 24 + 26 * t, 5 + 5 * t, 0.5f);
+        FillShaded(c, Ellipse(at, 14 + 26 * t, 9 + 15 * t, dice.Range(-0.3f, 0.3f)), rock);
     }
-    GrassBlades(c, 320, Hex(0x5A6A3A), Hex(0xA6A86A), 0.15f, seed + 6);
+    GrassBlades(c, 330, Hex(0x5A6A3A), Hex(0xA6A86A), 0.2f, seed + 6);
     Vignette(c, 0.25f);
     return c;
 }

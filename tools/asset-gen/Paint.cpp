@@ -179,7 +179,7 @@ void FillShaded(Canvas& canvas, const Shape& shape, const Material& m) {
         const float nl = std::sqrt(nx * nx + ny * ny + nz * nz);
         nx /= nl, ny /= nl, nz /= nl;
         const float diffuse = std::max(0.0f, nx * lx + ny * ly + nz * lz);
-        const float spec = std::pow(std::max(0.0f, (nx * hx + ny * hy + nz * hz) / hl), 28.0f) * m.shine;
+        const float highlight = std::pow(std::max(0.0f, (nx * hx + ny * hy + nz * hz) / hl), 28.0f) * m.shine;
         Rgba c = m.base;
         if (m.pattern) c = Mix(c, m.patternColour, Clamp01(m.pattern(p)));
         if (m.texture > 0) {
@@ -190,9 +190,9 @@ void FillShaded(Canvas& canvas, const Shape& shape, const Material& m) {
         const float lit = 0.38f + 0.78f * diffuse;
         Rgba out = {c.r * lit * 1.02f, c.g * lit, c.b * (lit * 0.92f + 0.08f), c.a};
         out = Mix(out, c, m.glow);
-        out.r += spec;
-        out.g += spec;
-        out.b += spec * 0.95f;
+        out.r += highlight;
+        out.g += highlight;
+        out.b += highlight * 0.95f;
         if (m.line > 0) out = Mix(out, lineColour, SmoothStep(-m.line - 0.6f, -m.line + 0.4f, d) * (1 - m.glow));
         out.r = Clamp01(out.r), out.g = Clamp01(out.g), out.b = Clamp01(out.b);
         canvas.Over(x, y, out, cover);

@@ -41,7 +41,7 @@ struct Material {
         : base(base_), bevel(bevel_), shine(shine_), line(line_) {}
     Rgba base;
     float bevel = 8;         // depth in pixels over which the surface rounds off
-    float shine = 0.25f;     // specular highlight strength
+    float shine = 0.25f;     // strength of the shiny highlight
     float line = 1.2f;       // width of the dark rim line, 0 for none
     float texture = 0.0f;    // mottling by noise
     float textureScale = 0.15f;
