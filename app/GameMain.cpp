@@ -109,6 +109,7 @@ uint32_t RunFrame(uint32_t (*now)()) {
 }
 
 void ShutdownGame() {
+    ShutdownFlow();
     Graphics().Release();
     g_window.Destroy();
 }

@@ -1,7 +1,13 @@
 #include "flow/GameFlow.h"
 
+#include "content/ContentDatabase.h"
+#include "content/MusicFiles.h"
+#include "engine/font/TextRenderer.h"
 #include "engine/graphics/GraphicsDevice.h"
 #include "engine/input/Input.h"
+#include "engine/sound/MusicPlayer.h"
+#include "flow/Palette.h"
+#include "flow/SharedPictures.h"
 #include "flow/SoundRequest.h"
 #include "platform/Clock.h"
 
@@ -21,7 +27,30 @@ void UpdateWindowTitle() {
     if (window != nullptr) window->SetTitle(WindowTitle().View());
 }
 
-void InitGame() {}
+void InitGame() {
+    TextRenderer& text = Graphics().Text();
+    FontSpec font;
+    font.height = 128;
+    font.width = 64;
+    font.weight = 2400;  // the boldest face there is
+    text.CreateFont(font);
+    text.SetShadow(1);
+    text.SetShadowOffset({2, 2});
+
+    LoadSharedPictures();
+    BuildContentTables();
+    BuildLateContentTables();
+    LoadContentPictures();
+
+    WString music;
+    music.Format("music\\%s", kTitleMusic);
+    Music().Play(music);
+}
+
+void ShutdownFlow() {
+    ReleaseContentPictures();
+    ReleaseSharedPictures();
+}
 
 void UpdateGame() {
     ClearSoundRequest();
@@ -33,4 +62,14 @@ void UpdateGame() {
     PlaySoundRequest();
 }
 
-void DrawGame() {}
+void DrawGame() {
+    // The title: background 0 and the name in red.
+    GraphicsDevice& device = Graphics();
+    device.DrawRect(kScreenRect, Pictures().backgrounds[0], 0);
+    TextRenderer& text = device.Text();
+    text.SetTextStyle(64, 64, 0, 0);
+    text.SetTextAlign(1, 1);
+    device.SetColor(palette::kRed);
+    text.DrawText({320, 140}, WString("ハルモア２"));
+    device.SetColor(palette::kWhite);
+}

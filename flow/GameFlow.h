@@ -11,6 +11,9 @@ uint32_t& SpeedSetting();
 WString WindowTitle();
 void UpdateWindowTitle();
 
+// Fonts, shared pictures, every content table and the title music.
 void InitGame();
+// Gives back the pictures before the device goes away.
+void ShutdownFlow();
 void UpdateGame();
 void DrawGame();
