@@ -16,11 +16,11 @@
 namespace {
 
 FontSpec GameFont() {
-    FontSpec spec;
-    spec.height = 128;
-    spec.width = 64;
-    spec.weight = 2400;
-    return spec;
+    FontSpec fontSpec;
+    fontSpec.height = 128;
+    fontSpec.width = 64;
+    fontSpec.weight = 2400;
+    return fontSpec;
 }
 
 // 300 characters drawn with their shadows: 600 glyph quads, plus 40

@@ -18,20 +18,20 @@ struct FontChoice {
 // Asks fontconfig for the face: the named family if installed, else the
 // system's Japanese default; synthetic bold and slant where fontconfig
 // says the chosen face lacks them.
-bool ChooseFont(const FontSpec& spec, FontChoice& choice) {
+bool ChooseFont(const FontSpec& fontSpec, FontChoice& choice) {
     ConfigHandle config(FcInitLoadConfigAndFonts());
     if (!config) return false;
     PatternHandle pattern(FcNameParse(reinterpret_cast<const FcChar8*>(":lang=ja:spacing=mono")));
     if (!pattern) return false;
-    if (!spec.face.Empty()) {
-        const std::string family = spec.face.ToUtf8();
+    if (!fontSpec.face.Empty()) {
+        const std::string family = fontSpec.face.ToUtf8();
         FcPatternAddString(pattern.get(), FC_FAMILY,
                            reinterpret_cast<const FcChar8*>(family.c_str()));
     }
     // Weights past the 1000 of the scale (2400 at start-up) mean the boldest.
-    const int weight = std::clamp(spec.weight, 1, 1000);
+    const int weight = std::clamp(fontSpec.weight, 1, 1000);
     FcPatternAddInteger(pattern.get(), FC_WEIGHT, FcWeightFromOpenType(weight));
-    if (spec.italic != 0) FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ITALIC);
+    if (fontSpec.italic != 0) FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ITALIC);
     FcConfigSubstitute(config.get(), pattern.get(), FcMatchPattern);
     FcDefaultSubstitute(pattern.get());
 
@@ -47,16 +47,16 @@ bool ChooseFont(const FontSpec& spec, FontChoice& choice) {
     choice.embolden = embolden != FcFalse;
     int slant = FC_SLANT_ROMAN;
     FcPatternGetInteger(match.get(), FC_SLANT, 0, &slant);
-    choice.slant = spec.italic != 0 && slant == FC_SLANT_ROMAN;
+    choice.slant = fontSpec.italic != 0 && slant == FC_SLANT_ROMAN;
     return true;
 }
 
 }  // namespace
 
-bool FontFace::Open(const FontSpec& spec) {
+bool FontFace::Open(const FontSpec& fontSpec) {
     Close();
     FontChoice choice;
-    if (spec.height <= 0 || !ChooseFont(spec, choice)) return false;
+    if (fontSpec.height <= 0 || !ChooseFont(fontSpec, choice)) return false;
     FT_Library library = nullptr;
     if (FT_Init_FreeType(&library) != 0) return false;
     library_.reset(library);
@@ -68,8 +68,8 @@ bool FontFace::Open(const FontSpec& spec) {
     face_.reset(face);
     // The width field is an average character width: for a Japanese face
     // that is half the em, so twice it is the horizontal em size.
-    const FT_UInt xSize = spec.width > 0 ? FT_UInt(spec.width) * 2 : 0;
-    if (FT_Set_Pixel_Sizes(face, xSize, FT_UInt(spec.height)) != 0) {
+    const FT_UInt xSize = fontSpec.width > 0 ? FT_UInt(fontSpec.width) * 2 : 0;
+    if (FT_Set_Pixel_Sizes(face, xSize, FT_UInt(fontSpec.height)) != 0) {
         Close();
         return false;
     }
@@ -77,7 +77,7 @@ bool FontFace::Open(const FontSpec& spec) {
     ascent_ = int32_t((face->size->metrics.ascender + 32) >> 6);
     // Synthetic bold strong enough to survive scaling the 128-pixel glyphs
     // down to 16-pixel cells.
-    emboldenStrength_ = choice.embolden ? long(spec.height) * 64 / 24 : 0;
+    emboldenStrength_ = choice.embolden ? long(fontSpec.height) * 64 / 24 : 0;
     slant_ = choice.slant;
     return true;
 }

@@ -14,10 +14,10 @@ TextRenderer::TextRenderer(GraphicsDevice& device)
 
 TextRenderer::~TextRenderer() = default;
 
-bool TextRenderer::CreateFont(const FontSpec& spec) {
+bool TextRenderer::CreateFont(const FontSpec& fontSpec) {
     ClearGlyphs();
-    fontHeight_ = spec.height > 0 ? spec.height : 16;
-    return face_->Open(spec);
+    fontHeight_ = fontSpec.height > 0 ? fontSpec.height : 16;
+    return face_->Open(fontSpec);
 }
 
 bool TextRenderer::HasFont() const { return face_->IsOpen(); }

@@ -37,16 +37,16 @@ size_t Utf16Length(const char16_t* s) {
 
 // Runs snprintf for one conversion, growing the buffer when it is too small.
 template <class T>
-void AppendOne(std::string& out, const std::string& spec, T value) {
+void AppendOne(std::string& out, const std::string& conversion, T value) {
     char small[128];
-    int n = std::snprintf(small, sizeof small, spec.c_str(), value);
+    int n = std::snprintf(small, sizeof small, conversion.c_str(), value);
     if (n < 0) return;
     if (static_cast<size_t>(n) < sizeof small) {
         out.append(small, static_cast<size_t>(n));
         return;
     }
     std::string big(static_cast<size_t>(n) + 1, '\0');
-    std::snprintf(big.data(), big.size(), spec.c_str(), value);
+    std::snprintf(big.data(), big.size(), conversion.c_str(), value);
     out.append(big.data(), static_cast<size_t>(n));
 }
 
@@ -73,19 +73,19 @@ std::string FormatNarrowList(const char* format, const FormatArg* args, size_t c
             ++p;
             continue;
         }
-        std::string spec = "%";
-        while (*p != 0 && std::strchr("-+ #0", *p) != nullptr) spec.push_back(*p++);
+        std::string conversion = "%";
+        while (*p != 0 && std::strchr("-+ #0", *p) != nullptr) conversion.push_back(*p++);
         const auto number = [&]() {
             if (*p == '*') {
-                spec += std::to_string(static_cast<int>(take()->AsSigned()));
+                conversion += std::to_string(static_cast<int>(take()->AsSigned()));
                 ++p;
             } else {
-                while (*p >= '0' && *p <= '9') spec.push_back(*p++);
+                while (*p >= '0' && *p <= '9') conversion.push_back(*p++);
             }
         };
         number();
         if (*p == '.') {
-            spec.push_back(*p++);
+            conversion.push_back(*p++);
             number();
         }
         while (*p != 0 && std::strchr("hlLqjzt", *p) != nullptr) ++p;  // sizes come from the argument
@@ -97,17 +97,17 @@ std::string FormatNarrowList(const char* format, const FormatArg* args, size_t c
         ++p;
         switch (conv) {
             case 'd': case 'i':
-                AppendOne(out, spec + "lld", static_cast<long long>(take()->AsSigned()));
+                AppendOne(out, conversion + "lld", static_cast<long long>(take()->AsSigned()));
                 break;
             case 'u': case 'x': case 'X': case 'o':
-                AppendOne(out, spec + "ll" + conv,
+                AppendOne(out, conversion + "ll" + conv,
                           static_cast<unsigned long long>(take()->AsUnsigned()));
                 break;
             case 'c':
-                AppendOne(out, spec + "c", static_cast<int>(take()->AsSigned()));
+                AppendOne(out, conversion + "c", static_cast<int>(take()->AsSigned()));
                 break;
             case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
-                AppendOne(out, spec + conv, take()->AsDouble());
+                AppendOne(out, conversion + conv, take()->AsDouble());
                 break;
             case 's': case 'S': {
                 const FormatArg* a = take();
@@ -121,11 +121,11 @@ std::string FormatNarrowList(const char* format, const FormatArg* args, size_t c
                 } else {
                     text = std::to_string(a->AsSigned());
                 }
-                AppendOne(out, spec + "s", text.c_str());
+                AppendOne(out, conversion + "s", text.c_str());
                 break;
             }
             case 'p':
-                AppendOne(out, spec + "p", const_cast<void*>(take()->pointer()));
+                AppendOne(out, conversion + "p", const_cast<void*>(take()->pointer()));
                 break;
             default:
                 out.append(start, p);  // unknown conversion: keep it as written

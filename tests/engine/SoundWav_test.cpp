@@ -6,10 +6,10 @@
 using namespace soundtest;
 
 TEST(SoundWav, ReadsPcmAndFindsDataAfterOtherChunks) {
-    WavSpec spec;
-    spec.channels = 2;
-    spec.chunksBeforeData = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};  // odd size, padded
-    const std::vector<uint8_t> file = Wav(spec, Pcm16({1, -1, 2, -2}));
+    WavSpec layout;
+    layout.channels = 2;
+    layout.chunksBeforeData = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};  // odd size, padded
+    const std::vector<uint8_t> file = Wav(layout, Pcm16({1, -1, 2, -2}));
     WavSound sound;
     ASSERT_TRUE(ParseWav(file.data(), file.size(), sound));
     EXPECT_EQ(sound.format.formatTag, 1);
@@ -21,9 +21,9 @@ TEST(SoundWav, ReadsPcmAndFindsDataAfterOtherChunks) {
 }
 
 TEST(SoundWav, RejectsShortFormatChunksAndWrongForms) {
-    WavSpec spec;
-    spec.fmtSize = 14;
-    std::vector<uint8_t> file = Wav(spec, Pcm16({1, 2}));
+    WavSpec layout;
+    layout.fmtSize = 14;
+    std::vector<uint8_t> file = Wav(layout, Pcm16({1, 2}));
     // The 14-byte chunk really is 14 bytes: cut the two "bits" bytes out.
     file.erase(file.begin() + 34, file.begin() + 36);
     WavSound sound;
@@ -39,20 +39,20 @@ TEST(SoundWav, RejectsShortFormatChunksAndWrongForms) {
 }
 
 TEST(SoundWav, NonPcmKeepsItsExtraFormatBytes) {
-    WavSpec spec;
-    spec.tag = 2;  // ADPCM
-    spec.bits = 4;
-    spec.fmtSize = 18 + 4;
-    spec.fmtTail = {4, 0, 0xAA, 0xBB, 0xCC, 0xDD};
-    const std::vector<uint8_t> file = Wav(spec, {1, 2, 3, 4});
+    WavSpec layout;
+    layout.tag = 2;  // ADPCM
+    layout.bits = 4;
+    layout.fmtSize = 18 + 4;
+    layout.fmtTail = {4, 0, 0xAA, 0xBB, 0xCC, 0xDD};
+    const std::vector<uint8_t> file = Wav(layout, {1, 2, 3, 4});
     WavSound sound;
     ASSERT_TRUE(ParseWav(file.data(), file.size(), sound));
     EXPECT_EQ(sound.format.formatTag, 2);
     EXPECT_EQ(sound.format.extraSize, 4);
     EXPECT_EQ(sound.format.extra, (std::vector<uint8_t>{0xAA, 0xBB, 0xCC, 0xDD}));
     // An extra size that runs past the chunk is refused.
-    spec.fmtTail = {9, 0, 0xAA, 0xBB, 0xCC, 0xDD};
-    const std::vector<uint8_t> bad = Wav(spec, {1, 2, 3, 4});
+    layout.fmtTail = {9, 0, 0xAA, 0xBB, 0xCC, 0xDD};
+    const std::vector<uint8_t> bad = Wav(layout, {1, 2, 3, 4});
     EXPECT_FALSE(ParseWav(bad.data(), bad.size(), sound));
 }
 

@@ -11,11 +11,11 @@
 namespace {
 
 FontSpec GameFont() {
-    FontSpec spec;
-    spec.height = 128;
-    spec.width = 64;
-    spec.weight = 2400;
-    return spec;
+    FontSpec fontSpec;
+    fontSpec.height = 128;
+    fontSpec.width = 64;
+    fontSpec.weight = 2400;
+    return fontSpec;
 }
 
 // The glyph cache and measurements need the font but no device.
