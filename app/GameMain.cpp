@@ -24,7 +24,6 @@ struct SdlSession {
     platform::SdlSubsystem video{SDL_INIT_VIDEO};
     platform::SdlSubsystem joystick{SDL_INIT_JOYSTICK};
 };
-SdlSession* g_sdl = nullptr;
 
 void PostQuit() {
     SDL_Event quit{};
@@ -58,7 +57,6 @@ bool HandleEvent(const SDL_Event& event) {
 
 bool StartGame() {
     static SdlSession session;
-    g_sdl = &session;
     if (!session.video.Ok()) {
         std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return false;
