@@ -9,28 +9,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "content/ContentDatabase.h"
+#include "tools/SimCommandLine.h"
 #include "content/StartingGoods.h"
 #include "rules/ExploreSimulation.h"
 
 namespace {
-
-bool ParseInts(const char* text, char separator, std::vector<int32_t>& out) {
-    std::stringstream stream(text);
-    std::string part;
-    out.clear();
-    while (std::getline(stream, part, separator)) {
-        char* end = nullptr;
-        const long value = std::strtol(part.c_str(), &end, 10);
-        if (part.empty() || *end != '\0') return false;
-        out.push_back(static_cast<int32_t>(value));
-    }
-    return !out.empty();
-}
 
 int Usage() {
     std::fprintf(stderr,
@@ -74,15 +61,10 @@ int main(int argc, char** argv) {
         setup.startDepth > kDeepestDepth || setup.targetDepth > kDeepestDepth)
         return Usage();
 
-    BuildContentTables();
-    BuildLateContentTables();
-    for (const std::string& problem : ContentProblems()) std::fprintf(stderr, "content: %s\n", problem.c_str());
+    BuildTablesForSimulation();
+    if (!CharactersExist("explore-sim", members)) return 2;
 
     for (int32_t character : members) {
-        if (character < 0 || character >= kCharacterCapacity || CharacterById(character).name.Empty()) {
-            std::fprintf(stderr, "explore-sim: no character %d\n", character);
-            return 2;
-        }
         MemberSetup member;
         member.character = character;
         setup.party.members.push_back(member);
