@@ -12,6 +12,11 @@ inline constexpr int kScreenHeight = 480;
 
 Canvas PaintBackground(int number);
 
+// Keeps every channel in range and makes the picture fully opaque.
+inline void Clip(Canvas& c) {
+    for (Rgba& p : c.Pixels()) p = {Clamp01(p.r), Clamp01(p.g), Clamp01(p.b), 1};
+}
+
 // The scenes, by what they show.
 Canvas PaintTitleSky();
 Canvas PaintTown();

@@ -15,10 +15,6 @@ namespace {
 constexpr int W = kScreenWidth;
 constexpr int H = kScreenHeight;
 
-void Clip(Canvas& c) {
-    for (Rgba& p : c.Pixels()) p = {Clamp01(p.r), Clamp01(p.g), Clamp01(p.b), 1};
-}
-
 // Light from a fire or a torch: brightens what is near it, warmly.
 void PointLight(Canvas& c, Vec2 at, float radius, Rgba colour, float strength) {
     for (int y = 0; y < c.Height(); ++y)

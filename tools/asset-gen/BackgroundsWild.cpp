@@ -15,10 +15,6 @@ namespace {
 constexpr int W = kScreenWidth;
 constexpr int H = kScreenHeight;
 
-void Clip(Canvas& c) {
-    for (Rgba& p : c.Pixels()) p = {Clamp01(p.r), Clamp01(p.g), Clamp01(p.b), 1};
-}
-
 // A tree trunk with flared roots, lit from the left, faded into the fog.
 void Trunk(Canvas& c, float x, float bottom, float width, Rgba bark, Rgba fog, float fogAmount, uint32_t seed) {
     const Shape trunk = Union({RoundRect({x, bottom / 2 - 20}, {width * 0.5f, bottom / 2 + 20}, width * 0.3f),
