@@ -11,6 +11,32 @@
 #include "flow/SoundRequest.h"
 #include "platform/Clock.h"
 
+GameFlow& Flow() {
+    static GameFlow flow;
+    return flow;
+}
+
+ListWidget& Widget(int32_t number) {
+    return Flow().widgets[static_cast<size_t>(number)];
+}
+
+int32_t CurrentMode() {
+    return Flow().modeStack.back();
+}
+
+void PushMode(int32_t mode) {
+    Flow().modeStack.push_back(mode);
+}
+
+void PopMode() {
+    std::vector<int32_t>& stack = Flow().modeStack;
+    if (stack.size() > 1) stack.pop_back();
+}
+
+void ReplaceTopMode(int32_t mode) {
+    Flow().modeStack.back() = mode;
+}
+
 uint32_t& SpeedSetting() {
     static uint32_t speed = 0;
     return speed;
