@@ -56,6 +56,10 @@ bool CanEquip(int32_t character, PackedItem item) {
     return std::find(kinds.begin(), kinds.end(), ItemDataOf(item).kind) != kinds.end();
 }
 
+int32_t BasicAttackOf(PackedItem weapon) {
+    return IsWeapon(weapon) ? ItemDataOf(weapon).kind + 1 : kUnarmedAttack;
+}
+
 bool FitsSlot(int32_t character, int32_t slot, PackedItem item) {
     if (slot == kWeaponSlot) return IsWeapon(item) && CanEquip(character, item);
     return slot > 0 && slot < CharacterData::kEquipmentSlots && IsAccessory(item);
@@ -71,8 +75,7 @@ bool Equip(PartyState& party, int32_t character, int32_t slot, int32_t inventory
         chosen = TakeFromInventory(party, inventoryIndex);
     }
     CharacterData& row = CharacterTable()[character];
-    if (slot == kWeaponSlot)
-        row.skills[0] = chosen == 0 ? kUnarmedAttack : ItemDataOf(chosen).kind + 1;
+    if (slot == kWeaponSlot) row.skills[0] = BasicAttackOf(chosen);
     const PackedItem previous = row.equipment[slot];
     row.equipment[slot] = chosen;
     if (previous != 0) AddItem(party, previous);

@@ -24,6 +24,10 @@ bool CanEquip(int32_t character, PackedItem item);
 // Whether the item may go into equipment slot `slot` (0 weapon, 1-4 accessories).
 bool FitsSlot(int32_t character, int32_t slot, PackedItem item);
 
+// The basic attack (skill slot 0) a weapon slot gives: its weapon kind's
+// attack, or the unarmed attack when the slot holds no weapon.
+int32_t BasicAttackOf(PackedItem weapon);
+
 // Moves the inventory entry at `inventoryIndex` (-1: nothing) into the
 // slot; the slot's previous item goes back to the inventory. The weapon
 // slot also sets the character's basic attack. False (nothing changes)
