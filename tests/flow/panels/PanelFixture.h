@@ -128,8 +128,6 @@ protected:
         ReleaseContentPictures();
         ReleaseSharedPictures();
         Graphics().Release();
-        // Back to measuring without a font, as the other tests expect.
-        Graphics().Text().ClearGlyphs();
         window_.Destroy();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
