@@ -1,5 +1,6 @@
 // The camp's "加える": a hired character outside the party joins its end.
 #include "flow/ListSources.h"
+#include "flow/panels/Panels.h"
 #include "flow/screens/Camp.h"
 #include "flow/screens/ScreenKit.h"
 #include "rules/Camp.h"
@@ -31,5 +32,7 @@ void UpdateAddMember() {
 }
 
 void DrawAddMember() {
+    int32_t character = 0, second = 0;
+    if (RowAtCursor(kCampAddWidget, character, second)) DrawStatusSheet(character);
     DrawWidget(kCampAddWidget, Box(460, 320, 140, 140), 18);
 }

@@ -1,9 +1,13 @@
 // The camp's bag ("アイテム") and storage ("倉庫"): eight tabs each, and
 // decide moves the highlighted thing from one to the other.
 #include "flow/ListSources.h"
+#include "flow/Palette.h"
+#include "flow/RowFormats.h"
+#include "flow/panels/Panels.h"
 #include "flow/screens/Camp.h"
 #include "flow/screens/ScreenKit.h"
 #include "rules/Belongings.h"
+#include "rules/Camp.h"
 
 namespace {
 
@@ -67,5 +71,11 @@ void DrawBagAndStorage() {
     const int32_t tab = Flow().selection - first;
     const Rect list = Box(10, 60, 240, 400);
     if (tab >= 0 && tab < kTabs) DrawTabName(list, WString(kTabNames[tab]));
+    // Bag and storage look alike otherwise: name the one on screen.
+    SetGlyphs(20, 0);
+    const int32_t entry = first == ListSource::kBagFirst ? CampEntry::kItems : CampEntry::kStorage;
+    DrawTextAt({630, 20}, MenuText(RowFormat::kCampMenu, entry), palette::kPaleYellow, kAlignEnd);
     DrawWidget(kCampGoodsWidget, list, 18);
+    int32_t position = 0, item = 0;
+    if (RowAtCursor(kCampGoodsWidget, position, item)) DrawGoodsDetail(item, {270, 60});
 }

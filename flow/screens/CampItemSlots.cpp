@@ -1,6 +1,7 @@
 // The camp's "アイテム装備": the 12 slots of items carried into a dungeon,
 // each filled from the usable items of the inventory.
 #include "flow/ListSources.h"
+#include "flow/panels/Panels.h"
 #include "flow/screens/Camp.h"
 #include "flow/screens/ScreenKit.h"
 #include "rules/Belongings.h"
@@ -53,4 +54,10 @@ void UpdateItemForSlot() {
 void DrawItemSlots() {
     DrawWidget(kCampSlotsWidget, Box(80, 15, 210, 280), 18);
     DrawWidget(kCampGoodsWidget, Box(350, 15, 210, 280), 18);
+    int32_t entry = 0, item = 0;
+    if (RowAtCursor(kCampSlotsWidget, entry, item) && item != 0) DrawGoodsDetail(item, {80, 310});
+    // The list's cursor means something only while an item is being chosen.
+    if (Flow().subState == CampState::kItemForSlot && RowAtCursor(kCampGoodsWidget, entry, item) &&
+        item != 0)
+        DrawGoodsDetail(item, {350, 310});
 }

@@ -1,6 +1,7 @@
 // The camp: its menu, the choice of a member, and the dispatch to every
 // camp screen by SubState.
 #include "flow/ListSources.h"
+#include "flow/panels/Panels.h"
 #include "flow/screens/Camp.h"
 #include "flow/screens/ScreenKit.h"
 #include "flow/screens/Screens.h"
@@ -156,6 +157,14 @@ void UpdateCamp() {
 }
 
 void DrawCampMenu() {
+    const GameFlow& flow = Flow();
+    const std::vector<int32_t>& members = GameParty().members;
+    const bool choosing = flow.subState == CampState::kMemberChoice;
+    for (size_t i = 0; i < members.size(); ++i) {
+        const int32_t top = 5 + kPartyCardStep * static_cast<int32_t>(i);
+        DrawPartyCard(members[i], {5, top}, choosing && flow.menuState == static_cast<int32_t>(i));
+    }
+    DrawPartySummary({445, 125});
     SetGlyphs(20, 4);
     Widget(kCampMenuWidget).Draw(Box(420, 245, 200, 160));
 }

@@ -2,7 +2,11 @@
 // three groups, and the choice of an item for an equipment slot.
 #include <algorithm>
 
+#include "content/ContentDatabase.h"
+#include "engine/graphics/GraphicsDevice.h"
 #include "flow/ListSources.h"
+#include "flow/Palette.h"
+#include "flow/SharedPictures.h"
 #include "flow/panels/Panels.h"
 #include "flow/screens/Camp.h"
 #include "flow/screens/ScreenKit.h"
@@ -11,6 +15,7 @@
 namespace {
 
 constexpr int32_t kEquipmentGroup = 0;
+constexpr Color kOpaqueBacking{0, 0, 110, 255};
 
 // Left and right on the status screen walk over the party with wrap.
 void StepMember(int32_t step) {
@@ -25,6 +30,18 @@ std::array<int32_t, 3> GroupSizes() {
     const int32_t member = ChosenMember();
     if (member < 0) return {CharacterData::kEquipmentSlots, 0, 0};
     return StatusGroupSizes(member);
+}
+
+// The equipping list stands where the sheet shows name, title and levels;
+// a translucent list over that text would leave both unreadable, so the
+// box is covered first and only the name is written again above the list.
+void CoverProfileBox(int32_t member) {
+    constexpr Rect kProfileBox{200, 5, 365, 155};
+    Graphics().SetColor(kOpaqueBacking);
+    Graphics().DrawRect(kProfileBox, Pictures().panel, 0);
+    DrawPanel(kProfileBox);
+    SetGlyphs(16, 0);
+    DrawTextAt({206, 6}, CharacterById(member).name, palette::kWhite);
 }
 
 }  // namespace
@@ -109,6 +126,27 @@ void UpdateEquipChoice() {
 }
 
 void DrawCampStatus() {
-    if (Flow().subState == CampState::kEquip)
-        DrawWidget(kCampGoodsWidget, Box(200, 25, 160, 130), 14);
+    const GameFlow& flow = Flow();
+    const int32_t member = ChosenMember();
+    if (member < 0) return;
+    const StatusCursor cursor{flow.selection, flow.selection2};
+    switch (flow.subState) {
+        case CampState::kStatus: DrawStatusSheet(member); break;
+        case CampState::kStatusRows:
+            DrawStatusSheet(member, &cursor);
+            // Equipment details run taller than those of abilities and skills.
+            DrawStatusRowDetail(member, cursor,
+                                cursor.group == kEquipmentGroup ? Point{200, 320} : Point{200, 300});
+            break;
+        case CampState::kEquip: {
+            int32_t position = 0, candidate = 0;
+            if (!RowAtCursor(kCampGoodsWidget, position, candidate)) candidate = 0;
+            DrawStatusSheet(member, &cursor, flow.selection2, candidate);
+            CoverProfileBox(member);
+            DrawWidget(kCampGoodsWidget, Box(200, 25, 160, 130), 14);
+            if (candidate != 0) DrawEquipmentDetail(candidate, {200, 320});
+            break;
+        }
+        default: break;
+    }
 }
