@@ -1,0 +1,196 @@
+// The battle: the rules run the gauges and the actions; this screen asks
+// each ready member for a command and a target, and closes the battle with
+// the result panel (back to exploring) or the way home (defeat).
+#include "content/ContentDatabase.h"
+#include "content/MusicFiles.h"
+#include "engine/sound/SoundPlayer.h"
+#include "flow/ListSources.h"
+#include "flow/MusicChange.h"
+#include "flow/SoundRequest.h"
+#include "flow/screens/ScreenKit.h"
+#include "flow/screens/Screens.h"
+#include "flow/screens/Town.h"
+#include "rules/BattleEffects.h"
+#include "rules/BattleTick.h"
+#include "rules/CommandInput.h"
+#include "rules/Expedition.h"
+#include "rules/Quests.h"
+#include "rules/Victory.h"
+
+namespace {
+
+// MenuState in the battle follows the battle's own sub-state.
+namespace BattleMenu {
+constexpr int32_t kRunning = 0;
+constexpr int32_t kNextMember = 1;
+constexpr int32_t kCommand = 2;
+constexpr int32_t kTarget = 3;
+constexpr int32_t kDefeat = 4;
+constexpr int32_t kVictory = 5;
+}  // namespace BattleMenu
+
+constexpr int32_t kCommandWidget = 11;
+// Frames of the end fade during which the result cannot be confirmed.
+constexpr int32_t kEndFrames = 32;
+
+// The effects of this frame's actions and any change of music.
+void PlayBattleRequests(BattleState& battle) {
+    for (const WString& name : battle.soundRequests) {
+        WString path;
+        path.Format("sound\\%S", name);
+        Sound().Play(path);
+    }
+    battle.soundRequests.clear();
+    if (!battle.musicRequest.Empty()) {
+        PlayMusicFile(battle.musicRequest);
+        battle.musicRequest = WString();
+    }
+}
+
+// After a member's choice: the next ready member, or the battle runs on.
+void NextMember(const BattleState& battle) {
+    GameFlow& flow = Flow();
+    flow.subState = battle.readyPosition;
+    if (battle.subState == BattleSubState::kReady) {
+        flow.menuState = BattleMenu::kNextMember;
+        return;
+    }
+    flow.menuState = BattleMenu::kRunning;
+    // An active list would move and click while the gauges run.
+    SetWidgetState(kCommandWidget, WidgetState::kHidden);
+}
+
+// False when the frame ends here: a member became ready or the battle ended.
+bool UpdateRunning() {
+    RequestSound(WString());
+    BattleState& battle = GameBattle();
+    UpdateBattle(battle, GameParty());
+    PlayBattleRequests(battle);
+    GameFlow& flow = Flow();
+    switch (battle.subState) {
+        case BattleSubState::kReady:
+            flow.menuState = BattleMenu::kNextMember;
+            flow.subState = 0;
+            return false;
+        case BattleSubState::kLost:
+            flow.menuState = BattleMenu::kDefeat;
+            flow.screenCounter.Start(kEndFrames, StepCounter::kOnce);
+            return false;
+        case BattleSubState::kWon:
+            flow.menuState = BattleMenu::kVictory;
+            flow.screenCounter.Start(kEndFrames, StepCounter::kOnce);
+            return false;
+        default:
+            return true;
+    }
+}
+
+void UpdateNextMember() {
+    RequestSound(WString());
+    BattleState& battle = GameBattle();
+    if (!OpenCommandMenu(battle, GameParty())) {
+        // Nobody is left to ask: let the gauges run again.
+        if (battle.subState == BattleSubState::kReady) battle.subState = BattleSubState::kRunning;
+        NextMember(battle);
+        return;
+    }
+    FillList(kCommandWidget, ListSource::kCommands, false);
+    if (!Widget(kCommandWidget).HasEntries()) {
+        // Nothing to choose from: the member lets the turn pass rather
+        // than hold the battle forever.
+        SkipCommand(battle);
+        NextMember(battle);
+        return;
+    }
+    SetWidgetState(kCommandWidget, WidgetState::kActive);
+    Flow().menuState = BattleMenu::kCommand;
+}
+
+// The command menu has no way back: every ready member acts.
+void UpdateCommandChoice() {
+    if (!Pressed(kDecide)) return;
+    SoundDecide();
+    BattleState& battle = GameBattle();
+    if (!ChooseCommand(battle, Widget(kCommandWidget).SecondAtCursor())) return;
+    if (battle.subState == BattleSubState::kTarget) {
+        SetWidgetState(kCommandWidget, WidgetState::kHidden);
+        Flow().selection = battle.cursor;
+        Flow().menuState = BattleMenu::kTarget;
+        return;
+    }
+    NextMember(battle);
+}
+
+// Every button is read in this one frame: side, then cursor, then the choice.
+void UpdateTargetChoice() {
+    BattleState& battle = GameBattle();
+    GameFlow& flow = Flow();
+    if (Pressed(kUp) || Pressed(kDown)) {
+        SoundCursor();
+        SwitchTargetSide(battle);
+    }
+    if (Pressed(kRight)) {
+        SoundCursor();
+        MoveTargetCursor(battle, 1);
+    }
+    if (Pressed(kLeft)) {
+        SoundCursor();
+        MoveTargetCursor(battle, -1);
+    }
+    flow.selection = battle.cursor;
+    if (Pressed(kDecide)) {
+        SoundDecide();
+        ConfirmTarget(battle);
+        if (battle.subState == BattleSubState::kTarget) return;  // no one to aim at
+        flow.selection2 = battle.lastTarget;
+        NextMember(battle);
+    } else if (Pressed(kCancel)) {
+        SoundCancel();
+        CancelTarget(battle);
+        flow.menuState = BattleMenu::kNextMember;
+    }
+}
+
+void UpdateDefeat() {
+    GameFlow& flow = Flow();
+    if (!Pressed(kDecide) || flow.screenCounter.IsRunning()) return;
+    SoundDecide();
+    ConfirmDefeat(GameBattle(), GameParty());
+    for (int32_t i = 0; i < 4; ++i) PopMode();
+    PushMode(GameMode::kTown);
+    SetWidgetState(kTownMenuWidget, WidgetState::kActive);
+    flow.menuState = 0;
+    PlayMusicFile(WString(kTownMusic));
+}
+
+void UpdateVictory() {
+    GameFlow& flow = Flow();
+    if (!Pressed(kDecide) || flow.screenCounter.IsRunning()) return;
+    BattleState& battle = GameBattle();
+    PartyState& party = GameParty();
+    ExpeditionState& expedition = GameExpedition();
+    // Before the levels are applied: the clear level is the one fought at.
+    if (battle.quest >= 0) DefeatQuest(expedition, party, battle.quest);
+    ConfirmVictory(battle, party);
+    SoundDecide();
+    PopMode();
+    ReplaceTopMode(GameMode::kExploration);
+    flow.menuState = 0;
+    expedition.message = WString();
+}
+
+}  // namespace
+
+bool UpdateBattleScreen() {
+    StepBattleAnimations(GameBattle());
+    switch (Flow().menuState) {
+        case BattleMenu::kRunning: return UpdateRunning();
+        case BattleMenu::kNextMember: UpdateNextMember(); break;
+        case BattleMenu::kCommand: UpdateCommandChoice(); break;
+        case BattleMenu::kTarget: UpdateTargetChoice(); break;
+        case BattleMenu::kDefeat: UpdateDefeat(); break;
+        case BattleMenu::kVictory: UpdateVictory(); break;
+        default: break;
+    }
+    return true;
+}
