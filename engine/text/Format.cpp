@@ -57,7 +57,7 @@ std::string FormatNarrowList(const char* format, const FormatArg* args, size_t c
     if (format == nullptr) return out;
     size_t next = 0;
     const auto take = [&]() -> const FormatArg* {
-        static const FormatArg kNone;
+        static const FormatArg kNone{};
         return next < count ? &args[next++] : &kNone;
     };
 
