@@ -8,7 +8,10 @@
 #include "engine/sound/MusicPlayer.h"
 #include "flow/Palette.h"
 #include "flow/SharedPictures.h"
+#include "flow/MusicChange.h"
 #include "flow/SoundRequest.h"
+#include "flow/WidgetSetUp.h"
+#include "flow/screens/Screens.h"
 #include "platform/Clock.h"
 
 GameFlow& Flow() {
@@ -64,13 +67,18 @@ void InitGame() {
     text.SetShadowOffset({2, 2});
 
     LoadSharedPictures();
+    SetUpWidgets();
+    GameFlow& flow = Flow();
+    flow.modeStack.assign(1, GameMode::kTitle);
+
     BuildContentTables();
     BuildLateContentTables();
     LoadContentPictures();
 
     WString music;
     music.Format("music\\%s", kTitleMusic);
-    Music().Play(music);
+    PlayMusic(music);
+    flow.menuState = 0;
 }
 
 void ShutdownFlow() {
@@ -78,24 +86,60 @@ void ShutdownFlow() {
     ReleaseSharedPictures();
 }
 
+namespace {
+
+// False when the handler ended the update early.
+bool RunHandler(int32_t mode) {
+    switch (mode) {
+        case GameMode::kTitle: UpdateTitle(); break;
+        case GameMode::kTown: UpdateTown(); break;
+        case GameMode::kAreaChoice: UpdateAreaChoice(); break;
+        case GameMode::kExploration: UpdateExploration(); break;
+        case GameMode::kBattle: return UpdateBattleScreen();
+        case GameMode::kCamp: UpdateCamp(); break;
+        default: break;
+    }
+    return true;
+}
+
+}  // namespace
+
 void UpdateGame() {
+    GameFlow& flow = Flow();
+    const int32_t mode = CurrentMode();
     ClearSoundRequest();
-    if (PressedButtons()[kSpeed]) {
+    // The widgets move first, so a decide in the same frame reads the new row.
+    const ButtonStates& pressed = PressedButtons();
+    for (ListWidget& widget : flow.widgets) {
+        if (widget.HandleInput(pressed)) RequestSound(WString("cur"));
+    }
+    if (pressed[kSpeed]) {
         platform::SleepMs(100);
         SpeedSetting() = 1 - SpeedSetting();
         UpdateWindowTitle();
     }
+    if (!RunHandler(mode)) return;
+    flow.screenCounter.Advance(1);
     PlaySoundRequest();
 }
 
 void DrawGame() {
-    // The title: background 0 and the name in red.
     GraphicsDevice& device = Graphics();
-    device.DrawRect(kScreenRect, Pictures().backgrounds[0], 0);
     TextRenderer& text = device.Text();
-    text.SetTextStyle(64, 64, 0, 0);
-    text.SetTextAlign(1, 1);
-    device.SetColor(palette::kRed);
-    text.DrawText({320, 140}, WString("ハルモア２"));
+    // Every screen starts from the same style; a push made by this frame's
+    // update is already drawn.
+    text.SetTextStyle(32, 32, 4, 0);
+    text.SetTextAlign(kAlignCentre, kAlignCentre);
     device.SetColor(palette::kWhite);
+    switch (CurrentMode()) {
+        case GameMode::kTitle: DrawTitle(); break;
+        case GameMode::kTown: DrawTown(); break;
+        case GameMode::kAreaChoice: DrawAreaChoice(); break;
+        case GameMode::kExploration: DrawExploration(); break;
+        case GameMode::kBattle: DrawBattleScreen(); break;
+        case GameMode::kCamp: DrawCamp(); break;
+        default: break;
+    }
+    device.SetColor(palette::kWhite);
+    device.SetBlendMode(kBlendNormal);
 }
