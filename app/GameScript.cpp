@@ -1,0 +1,172 @@
+#include "app/GameScript.h"
+
+#include <cstdio>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "app/GameMain.h"
+#include "engine/graphics/GraphicsDevice.h"
+#include "engine/input/Input.h"
+#include "flow/GameFlow.h"
+
+namespace {
+
+struct NamedButton {
+    const char* name;
+    int32_t button;
+};
+
+constexpr NamedButton kButtons[] = {
+    {"decide", kDecide}, {"cancel", kCancel}, {"speed", kSpeed},   {"pageup", kPageUp},
+    {"pagedown", kPageDown}, {"sellall", kSellAll}, {"up", kUp}, {"right", kRight},
+    {"down", kDown},     {"left", kLeft},
+};
+
+// A press is held for one frame; the repeat block then rests every button
+// for seven more, as when a player taps a key.
+constexpr int32_t kFramesPerPress = 8;
+constexpr int32_t kDefaultUntilPresses = 1000;
+
+int32_t g_heldButton = -1;
+uint32_t g_clock = 0;
+
+uint32_t ScriptClock() { return g_clock += 1; }
+
+void InstallKeySource() {
+    Input().keyboard.SetSource([](uint32_t code) {
+        if (g_heldButton < 0) return false;
+        return static_cast<int32_t>(code) == Input().keyboard.Codes()[size_t(g_heldButton)];
+    });
+}
+
+void RunFrames(int32_t button, int32_t frames) {
+    InstallKeySource();
+    for (int32_t f = 0; f < frames; ++f) {
+        g_heldButton = f == 0 ? button : -1;
+        RunFrame(ScriptClock);
+    }
+    g_heldButton = -1;
+}
+
+void Press(int32_t button) { RunFrames(button, kFramesPerPress); }
+
+bool ParseCount(std::istringstream& words, int32_t& value) {
+    std::string word;
+    if (!(words >> word)) return true;  // optional
+    char* end = nullptr;
+    const long n = std::strtol(word.c_str(), &end, 10);
+    if (*end != '\0' || n < 0 || n > 10'000'000) return false;
+    value = static_cast<int32_t>(n);
+    return true;
+}
+
+}  // namespace
+
+int32_t ScriptButton(const std::string& name) {
+    for (const NamedButton& b : kButtons)
+        if (name == b.name) return b.button;
+    return -1;
+}
+
+bool ParseScriptLine(const std::string& text, ScriptLine& line, std::string& error) {
+    line = ScriptLine{};
+    std::istringstream words(text.substr(0, text.find('#')));
+    std::string command;
+    if (!(words >> command)) return true;
+    line.command = command;
+    if (command == "shot") {
+        if (!(words >> line.name)) {
+            error = "shot needs a name";
+            return false;
+        }
+    } else if (command == "until") {
+        std::string button;
+        if (!(words >> line.mode >> line.button) || ScriptButton(line.button) < 0) {
+            error = "until needs a mode number and a button";
+            return false;
+        }
+        line.count = kDefaultUntilPresses;
+        if (!ParseCount(words, line.count)) {
+            error = "until: bad press limit";
+            return false;
+        }
+    } else if (command == "wait" || ScriptButton(command) >= 0) {
+        if (!ParseCount(words, line.count)) {
+            error = "bad count";
+            return false;
+        }
+    } else {
+        error = "unknown command '" + command + "'";
+        return false;
+    }
+    std::string extra;
+    if (words >> extra) {
+        error = "unexpected '" + extra + "'";
+        return false;
+    }
+    return true;
+}
+
+std::string DescribeFlowState() {
+    const GameFlow& flow = Flow();
+    std::ostringstream out;
+    out << "modes [";
+    for (size_t i = 0; i < flow.modeStack.size(); ++i) out << (i ? " " : "") << flow.modeStack[i];
+    out << "] menu " << flow.menuState << " sub " << flow.subState << " sel " << flow.selection
+        << '/' << flow.selection2 << " tab " << flow.tab;
+    int32_t active = -1;
+    for (int32_t n = 0; n < kWidgetCount && active < 0; ++n)
+        if (flow.widgets[size_t(n)].State() == WidgetState::kActive) active = n;
+    if (active < 0) {
+        out << " widget -";
+    } else {
+        const ListWidget& w = flow.widgets[size_t(active)];
+        out << " widget " << active << " cursor " << w.Cursor() << '/' << w.Count();
+    }
+    return out.str();
+}
+
+bool RunScriptLine(const ScriptLine& line, ScriptRun& run, std::string& error) {
+    if (line.command.empty()) return true;
+    if (line.command == "wait") {
+        RunFrames(-1, line.count);
+    } else if (line.command == "shot") {
+        WString path;
+        path.Format("%s/%s.png", run.shotFolder.c_str(), line.name.c_str());
+        if (!Graphics().SaveFrame(path)) {
+            error = "could not write " + path.ToUtf8();
+            return false;
+        }
+    } else if (line.command == "until") {
+        const int32_t button = ScriptButton(line.button);
+        for (int32_t n = 0; n < line.count; ++n) {
+            if (CurrentMode() == line.mode) return true;
+            Press(button);
+        }
+        if (CurrentMode() != line.mode) {
+            error = "mode " + std::to_string(line.mode) + " not reached";
+            return false;
+        }
+    } else {
+        const int32_t button = ScriptButton(line.command);
+        for (int32_t n = 0; n < line.count; ++n) Press(button);
+    }
+    return true;
+}
+
+int RunGameScript(std::istream& in, std::ostream& out, ScriptRun& run) {
+    std::string text;
+    while (std::getline(in, text)) {
+        ++run.lineNumber;
+        ScriptLine line;
+        std::string error;
+        if (!ParseScriptLine(text, line, error) || !RunScriptLine(line, run, error)) {
+            out << run.lineNumber << ": " << text << " -> error: " << error << '\n';
+            return 1;
+        }
+        if (line.command.empty()) continue;
+        out << run.lineNumber << ": " << text << " -> " << DescribeFlowState() << '\n';
+    }
+    return 0;
+}
