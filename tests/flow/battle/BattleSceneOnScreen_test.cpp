@@ -49,6 +49,7 @@ protected:
         const std::string path = std::string(folder) + "/" + name;
         EXPECT_TRUE(Graphics().SaveFrame(WString(path.c_str()))) << path;
     }
+    CharacterRowsGuard rows_;
 };
 
 TEST_F(BattleSceneOnScreen, BusyBattleWithEitherSideUnderTheCursor) {

@@ -2,6 +2,7 @@
 // A battle with everything on screen at once: five enemies in both rows,
 // one of them falling, a four-member party at level 30 with statuses, a
 // pending action, an action just taken, floating numbers and hit effects.
+#include <array>
 #include <vector>
 
 #include "content/ContentDatabase.h"
@@ -14,6 +15,36 @@
 namespace scenetest {
 
 inline constexpr int32_t kEnemyCount = 5;
+
+// Preparing a party levels up the live character rows; this puts them back
+// for the tests that run later in the same program. Faces stay loaded.
+class CharacterRowsGuard {
+public:
+    CharacterRowsGuard() {
+        for (size_t i = 0; i < saved_.size(); ++i) Copy(CharacterTable()[i], saved_[i]);
+    }
+    ~CharacterRowsGuard() {
+        for (size_t i = 0; i < saved_.size(); ++i) Copy(saved_[i], CharacterTable()[i]);
+    }
+    CharacterRowsGuard(const CharacterRowsGuard&) = delete;
+    CharacterRowsGuard& operator=(const CharacterRowsGuard&) = delete;
+
+private:
+    static void Copy(const CharacterData& from, CharacterData& to) {
+        to.params = from.params;
+        to.name = from.name;
+        to.title = from.title;
+        to.weaponKinds = from.weaponKinds;
+        to.hireFee = from.hireFee;
+        to.skills = from.skills;
+        to.equipment = from.equipment;
+        to.growth = from.growth;
+        to.growthRemainder = from.growthRemainder;
+        to.ranged = from.ranged;
+        to.faceNumber = from.faceNumber;
+    }
+    std::array<CharacterData, kCharacterCapacity> saved_;
+};
 
 inline BattleState MakeBusyBattle() {
     SeedRandom(7);
