@@ -91,6 +91,11 @@ int main(int argc, char** argv) {
     }
     ScriptRun run;
     run.shotFolder = shotFolder.string();
+    // One quiet frame, so the first picture is there before any line runs.
+    std::string error;
+    ScriptLine quiet;
+    quiet.command = "wait";
+    RunScriptLine(quiet, run, error);
     std::cout << "0: start -> " << DescribeFlowState() << '\n';
     const int result = RunGameScript(in, std::cout, run);
     ShutdownGame();
