@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/GameMain.h"
+#include "app/ScriptSetUp.h"
 #include "engine/graphics/GraphicsDevice.h"
 #include "engine/input/Input.h"
 #include "flow/GameFlow.h"
@@ -96,6 +97,15 @@ bool ParseScriptLine(const std::string& text, ScriptLine& line, std::string& err
             error = "bad count";
             return false;
         }
+    } else if (int32_t least = 0, most = 0; SetUpArity(command, least, most)) {
+        int32_t value = 0;
+        while (words >> value) line.args.push_back(value);
+        if (!words.eof() || static_cast<int32_t>(line.args.size()) < least ||
+            static_cast<int32_t>(line.args.size()) > most) {
+            error = command + ": wrong arguments";
+            return false;
+        }
+        return true;
     } else {
         error = "unknown command '" + command + "'";
         return false;
@@ -148,6 +158,8 @@ bool RunScriptLine(const ScriptLine& line, ScriptRun& run, std::string& error) {
             error = "mode " + std::to_string(line.mode) + " not reached";
             return false;
         }
+    } else if (int32_t least = 0, most = 0; SetUpArity(line.command, least, most)) {
+        return ApplySetUp(line.command, line.args, error);
     } else {
         const int32_t button = ScriptButton(line.command);
         for (int32_t n = 0; n < line.count; ++n) Press(button);

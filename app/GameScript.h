@@ -5,13 +5,15 @@
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 struct ScriptLine {
-    std::string command;  // button name, "wait", "until", "shot"
+    std::string command;  // button name, "wait", "until", "shot", or a set-up
     int32_t count = 1;    // presses or frames
     int32_t mode = -1;    // "until": the mode to reach
     std::string button;   // "until": the button pressed meanwhile
     std::string name;     // "shot": the picture's name
+    std::vector<int32_t> args;  // set-up lines (app/ScriptSetUp.h)
 };
 
 // Parses one line; false with a reason for a line it does not understand.
