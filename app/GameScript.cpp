@@ -52,6 +52,23 @@ void RunFrames(int32_t button, int32_t frames) {
 
 void Press(int32_t button) { RunFrames(button, kFramesPerPress); }
 
+// "4" or "4:5": a mode, and optionally the MenuState within it.
+bool ParseTarget(const std::string& text, ScriptLine& line) {
+    char* end = nullptr;
+    line.mode = static_cast<int32_t>(std::strtol(text.c_str(), &end, 10));
+    if (end == text.c_str()) return false;
+    if (*end == '\0') return true;
+    if (*end != ':') return false;
+    const char* menu = end + 1;
+    line.menu = static_cast<int32_t>(std::strtol(menu, &end, 10));
+    return end != menu && *end == '\0';
+}
+
+bool Reached(const ScriptLine& line) {
+    return CurrentMode() == line.mode &&
+           (line.menu == kAnyMenuState || Flow().menuState == line.menu);
+}
+
 bool ParseCount(std::istringstream& words, int32_t& value) {
     std::string word;
     if (!(words >> word)) return true;  // optional
@@ -82,9 +99,10 @@ bool ParseScriptLine(const std::string& text, ScriptLine& line, std::string& err
             return false;
         }
     } else if (command == "until") {
-        std::string button;
-        if (!(words >> line.mode >> line.button) || ScriptButton(line.button) < 0) {
-            error = "until needs a mode number and a button";
+        std::string target;
+        if (!(words >> target >> line.button) || !ParseTarget(target, line) ||
+            (line.button != "wait" && ScriptButton(line.button) < 0)) {
+            error = "until needs MODE or MODE:MENU and a button";
             return false;
         }
         line.count = kDefaultUntilPresses;
@@ -151,11 +169,18 @@ bool RunScriptLine(const ScriptLine& line, ScriptRun& run, std::string& error) {
     } else if (line.command == "until") {
         const int32_t button = ScriptButton(line.button);
         for (int32_t n = 0; n < line.count; ++n) {
-            if (CurrentMode() == line.mode) return true;
-            Press(button);
+            if (Reached(line)) return true;
+            // "wait" lets single frames pass; a button is a whole press.
+            if (button < 0) {
+                RunFrames(-1, 1);
+            } else {
+                Press(button);
+            }
         }
-        if (CurrentMode() != line.mode) {
-            error = "mode " + std::to_string(line.mode) + " not reached";
+        if (!Reached(line)) {
+            error = "mode " + std::to_string(line.mode) +
+                    (line.menu == kAnyMenuState ? "" : ":" + std::to_string(line.menu)) +
+                    " not reached";
             return false;
         }
     } else if (int32_t least = 0, most = 0; SetUpArity(line.command, least, most)) {

@@ -7,10 +7,13 @@
 #include <string>
 #include <vector>
 
+inline constexpr int32_t kAnyMenuState = -1000;
+
 struct ScriptLine {
     std::string command;  // button name, "wait", "until", "shot", or a set-up
     int32_t count = 1;    // presses or frames
     int32_t mode = -1;    // "until": the mode to reach
+    int32_t menu = kAnyMenuState;  // "until MODE:MENU": and its MenuState
     std::string button;   // "until": the button pressed meanwhile
     std::string name;     // "shot": the picture's name
     std::vector<int32_t> args;  // set-up lines (app/ScriptSetUp.h)

@@ -4,6 +4,7 @@
 #include "rules/Belongings.h"
 #include "rules/Expedition.h"
 #include "rules/Levels.h"
+#include "rules/ShopRenewal.h"
 
 namespace {
 
@@ -23,6 +24,8 @@ constexpr SetUpCommand kCommands[] = {
     {"map", 1, 1, "map AREA"},
     {"recipe", 1, 1, "recipe ITEM"},
     {"checkpoint", 2, 2, "checkpoint AREA N"},
+    {"renew", 1, 1, "renew TIMES"},
+    {"depth", 1, 1, "depth N"},
 };
 
 bool InRange(int32_t value, int32_t low, int32_t high, const char* what, std::string& error) {
@@ -83,6 +86,14 @@ bool ApplySetUp(const std::string& command, const std::vector<int32_t>& args,
             !InRange(args[1], 0, kDeepestDepth / kStepsPerDepth, "checkpoint", error))
             return false;
         GameExpedition().checkpoints[size_t(a)] = args[1];
+    } else if (command == "depth") {
+        if (!InRange(a, 0, kDeepestDepth, "depth", error)) return false;
+        GameExpedition().depth = a;
+        GameExpedition().step = 0;
+    } else if (command == "renew") {
+        // As many shop renewals as that many depths explored.
+        if (!InRange(a, 1, 10000, "times", error)) return false;
+        for (int32_t i = 0; i < a; ++i) RenewShopStock(party, GameExpedition().questsDefeated);
     } else {
         error = "unknown set-up '" + command + "'";
         return false;

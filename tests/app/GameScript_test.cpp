@@ -26,12 +26,17 @@ TEST(GameScriptLines, ButtonsWaitsUntilsShotsAndSetUps) {
     EXPECT_EQ(line.mode, 4);
     EXPECT_EQ(line.button, "up");
     EXPECT_EQ(line.count, 200);
+    ASSERT_TRUE(ParseScriptLine("until 4:2 wait 300", line, error));
+    EXPECT_EQ(line.button, "wait");
+    ASSERT_TRUE(ParseScriptLine("until 4:5 decide", line, error));
+    EXPECT_EQ(line.mode, 4);
+    EXPECT_EQ(line.menu, 5);
     ASSERT_TRUE(ParseScriptLine("give 561 80 2", line, error));
     EXPECT_EQ(line.args, (std::vector<int32_t>{561, 80, 2}));
     ASSERT_TRUE(ParseScriptLine("shot town", line, error));
     EXPECT_EQ(line.name, "town");
 
-    for (const char* bad : {"jump", "down x", "down 3 4", "until up", "until 4 fly", "shot",
+    for (const char* bad : {"jump", "down x", "down 3 4", "until up", "until 4 fly", "until 4: up", "until 4:x up", "shot",
                             "give 561", "gold 1 2", "gold many", "wait -1"}) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(ParseScriptLine(bad, line, error));

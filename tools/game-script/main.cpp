@@ -24,10 +24,10 @@ int Usage() {
                  "usage: game-script [--seed N] [--game-dir DIR] [--shots DIR] [--window] "
                  "SCRIPT|-\n"
                  "  lines: decide|cancel|up|down|left|right|pageup|pagedown|sellall|speed [N]\n"
-                 "         wait N | until MODE BUTTON [MAX] | shot NAME | # comment\n"
+                 "         wait N | until MODE[:MENU] BUTTON|wait [MAX] | shot NAME | # comment\n"
                  "  set-up: gold N | give ITEM QUALITY [COUNT] | level N | card CHARACTER |\n"
                  "          hire CHARACTER | notice QUEST | map AREA | recipe ITEM |\n"
-                 "          checkpoint AREA N\n");
+                 "          checkpoint AREA N | renew TIMES | depth N\n");
     return 2;
 }
 
