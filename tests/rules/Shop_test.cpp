@@ -23,6 +23,16 @@ TEST(Shop, BuyingPaysTheOfferAndTakesItOutOfTheStock) {
     EXPECT_EQ(BuyFromStock(party, -1), BuyResult::kNoSuchOffer);
 }
 
+TEST(Shop, ANegativePriceFromADamagedSaveNeverPaysTheBuyer) {
+    PartyState party;
+    party.shopStock = {{PackItem(1100, 50), -500}, {PackItem(1100, 40), INT32_MIN}};
+    party.gold = 100;
+    EXPECT_EQ(BuyFromStock(party, 0), BuyResult::kNoSuchOffer);
+    EXPECT_EQ(BuyFromStock(party, 1), BuyResult::kNoSuchOffer);
+    EXPECT_EQ(party.gold, 100);
+    EXPECT_TRUE(party.inventory.empty());
+}
+
 TEST(Shop, AThingFoundWhileOfferedIsNotPaidForAgain) {
     PartyState party;
     const PackedItem card = PackItem(GoodsRange::kCardFirst + 5, 0);
