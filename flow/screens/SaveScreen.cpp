@@ -19,7 +19,7 @@ void UpdateSaveScreen() {
         const int32_t slot = Widget(kSlotList).EntryAtCursor();
         const bool saved = slot >= 0 && SaveGame(slot);
         // A failed save must not look like one that worked.
-        flow.saveMessage = saved ? WString() : WString("セーブできませんでした");
+        flow.saveMessage = saved ? WString() : WString(kSaveFailedMessage);
         FillList(kSlotList, 40, false);
         Widget(kSlotList).Select(LastUsedSlot());
     } else if (Pressed(kCancel)) {

@@ -6,7 +6,6 @@
 #include "flow/SaveSlots.h"
 #include "flow/screens/ScreenKit.h"
 #include "flow/screens/Screens.h"
-#include "rules/Levels.h"
 
 namespace {
 
@@ -49,11 +48,7 @@ void UpdateSlotChoice() {
             FillList(kSlotList, 40, true);
             return;
         }
-        // The characters grow again from level 1 to the saved level.
-        PartyState& party = GameParty();
-        const int32_t level = party.level;
-        party.level = 1;
-        SetPartyLevel(party, level);
+        ReapplyLoadedLevel();
         SetWidgetState(kSlotList, WidgetState::kHidden);
         EnterTown();
     } else if (Pressed(kCancel)) {
