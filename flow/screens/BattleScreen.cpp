@@ -3,10 +3,15 @@
 // the result panel (back to exploring) or the way home (defeat).
 #include "content/ContentDatabase.h"
 #include "content/MusicFiles.h"
+#include "engine/graphics/GraphicsDevice.h"
 #include "engine/sound/SoundPlayer.h"
 #include "flow/ListSources.h"
 #include "flow/MusicChange.h"
+#include "flow/Palette.h"
+#include "flow/SharedPictures.h"
 #include "flow/SoundRequest.h"
+#include "flow/battle/BattleScene.h"
+#include "flow/panels/Panels.h"
 #include "flow/screens/ScreenKit.h"
 #include "flow/screens/Screens.h"
 #include "flow/screens/Town.h"
@@ -32,6 +37,8 @@ constexpr int32_t kVictory = 5;
 constexpr int32_t kCommandWidget = 11;
 // Frames of the end fade during which the result cannot be confirmed.
 constexpr int32_t kEndFrames = 32;
+// How dark the lost battle ends (alpha of black over the scene).
+constexpr int32_t kDefeatShade = 150;
 
 // The effects of this frame's actions and any change of music.
 void PlayBattleRequests(BattleState& battle) {
@@ -45,6 +52,12 @@ void PlayBattleRequests(BattleState& battle) {
         PlayMusicFile(battle.musicRequest);
         battle.musicRequest = WString();
     }
+}
+
+// Frames the target mark has been shown, for its blinking.
+int32_t& TargetMarkFrames() {
+    static int32_t frames = 0;
+    return frames;
 }
 
 // After a member's choice: the next ready member, or the battle runs on.
@@ -114,6 +127,7 @@ void UpdateCommandChoice() {
     if (!ChooseCommand(battle, Widget(kCommandWidget).SecondAtCursor())) return;
     if (battle.subState == BattleSubState::kTarget) {
         SetWidgetState(kCommandWidget, WidgetState::kHidden);
+        TargetMarkFrames() = 0;
         Flow().selection = battle.cursor;
         Flow().menuState = BattleMenu::kTarget;
         return;
@@ -125,6 +139,7 @@ void UpdateCommandChoice() {
 void UpdateTargetChoice() {
     BattleState& battle = GameBattle();
     GameFlow& flow = Flow();
+    ++TargetMarkFrames();
     if (Pressed(kUp) || Pressed(kDown)) {
         SoundCursor();
         SwitchTargetSide(battle);
@@ -179,6 +194,24 @@ void UpdateVictory() {
     expedition.message = WString();
 }
 
+void DrawCommandMenu() {
+    DrawWidget(kCommandWidget, Box(10, 10, 380, 160), 14);
+    const ListWidget& menu = Widget(kCommandWidget);
+    if (!menu.HasEntries()) return;
+    // An item command names the carried item's action, with its uses.
+    DrawSkillDetail(menu.SecondAtCursor(), {420, 10});
+}
+
+// Defeat: the scene darkens over the end frames, the sign that the battle
+// is over and decide leads home.
+void DrawDefeatShade() {
+    const StepCounter& counter = Flow().screenCounter;
+    const int32_t shade = counter.IsRunning() ? counter.Value() * kDefeatShade / kEndFrames : kDefeatShade;
+    Graphics().SetColor({0, 0, 0, static_cast<uint8_t>(shade)});
+    Graphics().DrawRect(kScreenRect, Pictures().panel, 0);
+    Graphics().SetColor(palette::kWhite);
+}
+
 }  // namespace
 
 bool UpdateBattleScreen() {
@@ -193,4 +226,18 @@ bool UpdateBattleScreen() {
         default: break;
     }
     return true;
+}
+
+void DrawBattleScreen() {
+    const BattleState& battle = GameBattle();
+    DrawBackground(AreaById(GameExpedition().area).background);
+    const int32_t highlighted = HighlightedUnit(battle);
+    DrawBattle(battle, highlighted);
+    switch (Flow().menuState) {
+        case BattleMenu::kCommand: DrawCommandMenu(); break;
+        case BattleMenu::kTarget: DrawTargetMark(battle, highlighted, TargetMarkFrames()); break;
+        case BattleMenu::kDefeat: DrawDefeatShade(); break;
+        case BattleMenu::kVictory: DrawVictoryResult(); break;
+        default: break;
+    }
 }
