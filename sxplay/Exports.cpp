@@ -1,9 +1,13 @@
-// The 22 exported functions over the library's one player. The player is
+// The 22 exported functions (and the SoundFont choice) over the library's one player. The player is
 // made when the library is loaded and closes the device when it is unloaded.
+#include <unistd.h>
+
 #include <optional>
 
 #include "sxplay/SxPlay.h"
+#include "sxplay/core/Errors.h"
 #include "sxplay/core/Player.h"
+#include "sxplay/core/Synth.h"
 
 namespace {
 
@@ -46,3 +50,9 @@ int32_t SXGetErrorStringW(int32_t code, char16_t* buffer, uint32_t maximum) {
 int32_t SXGetDllVersionExA(uint32_t size, void* destination) { return sx::VersionA(size, destination); }
 int32_t SXGetDllVersionExW(uint32_t size, void* destination) { return sx::VersionW(size, destination); }
 int32_t SXGetIcon(void) { return sx::kIconResource; }
+
+int32_t SXSetSoundFontA(const char* path) {
+    if (path != nullptr && path[0] != '\0' && access(path, R_OK) != 0) return sx::kBadParameter;
+    sx::ChooseSoundFont(path != nullptr ? path : "");
+    return sx::kOk;
+}

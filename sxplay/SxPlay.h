@@ -110,3 +110,8 @@ SXPLAY_EXPORT int32_t SXGetDllVersionExA(uint32_t size, void* destination);
 SXPLAY_EXPORT int32_t SXGetDllVersionExW(uint32_t size, void* destination);
 // The number of the library's icon resource; Linux has no icon handles.
 SXPLAY_EXPORT int32_t SXGetIcon(void);
+
+// Linux only: the SoundFont file (UTF-8 path) that device -1 loads when it is
+// next opened, before the system's defaults; null or empty forgets the
+// choice. 4 for a file that cannot be read (the choice is then unchanged).
+SXPLAY_EXPORT int32_t SXSetSoundFontA(const char* path);

@@ -3,6 +3,8 @@
 #include <fluidsynth.h>
 #include <unistd.h>
 
+#include <mutex>
+
 namespace sx {
 
 namespace {
@@ -30,8 +32,27 @@ struct SynthHandles {
     std::unique_ptr<fluid_synth_t, SynthDeleter> synth;
 };
 
+namespace {
+
+std::mutex g_choiceMutex;
+std::string g_chosenSoundFont;
+
+}  // namespace
+
+void ChooseSoundFont(const std::string& path) {
+    const std::lock_guard<std::mutex> lock(g_choiceMutex);
+    g_chosenSoundFont = path;
+}
+
 std::vector<std::string> SoundFontCandidates() {
-    return {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2"};
+    std::vector<std::string> candidates;
+    {
+        const std::lock_guard<std::mutex> lock(g_choiceMutex);
+        if (!g_chosenSoundFont.empty()) candidates.push_back(g_chosenSoundFont);
+    }
+    candidates.push_back("/usr/share/sounds/sf2/default-GM.sf2");
+    candidates.push_back("/usr/share/sounds/sf2/TimGM6mb.sf2");
+    return candidates;
 }
 
 std::unique_ptr<Synth> Synth::Create(double sampleRate) {

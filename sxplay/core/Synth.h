@@ -29,7 +29,10 @@ private:
     std::string soundFont_;
 };
 
-// SoundFonts tried in order.
+// SoundFonts tried in order: the chosen one first, then Debian's defaults,
+// so a chosen file that will not load still leaves music playing.
 std::vector<std::string> SoundFontCandidates();
+// The SoundFont the next synthesiser loads first; empty: the defaults only.
+void ChooseSoundFont(const std::string& path);
 
 }  // namespace sx

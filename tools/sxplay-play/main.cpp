@@ -16,6 +16,7 @@
 #include "sxplay/SxPlay.h"
 #include "sxplay/core/OfflineRender.h"
 #include "sxplay/core/SeqOutput.h"
+#include "sxplay/core/Synth.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ const char kUsage[] =
     "  --fade MS        fade out over MS (100 to 10000) after the last pass\n"
     "  --fade-in MS     fade in over MS at the start\n"
     "  --device N       -1 synthesiser (default), 0 and up: ALSA sequencer ports\n"
+    "  --soundfont SF2  the synthesiser's SoundFont (default: the system's GM one)\n"
     "  --render OUT.wav render offline to a 44.1 kHz stereo WAV, no sound device\n"
     "  --list           list the output devices\n";
 
@@ -52,7 +54,7 @@ int Fail(const char* what, int32_t code) {
 }
 
 struct Options {
-    std::string file, render;
+    std::string file, render, soundFont;
     float speed = 1;
     int32_t transpose = 0;
     uint32_t loops = 1, fadeOut = 0, fadeIn = 0;
@@ -78,6 +80,8 @@ bool Parse(int argc, char** argv, Options& o) {
             o.fadeIn = static_cast<uint32_t>(std::atoi(argv[++i]));
         } else if (a == "--device" && hasValue) {
             o.device = std::atoi(argv[++i]);
+        } else if (a == "--soundfont" && hasValue) {
+            o.soundFont = argv[++i];
         } else if (a == "--render" && hasValue) {
             o.render = argv[++i];
         } else if (!a.empty() && a[0] != '-' && o.file.empty()) {
@@ -155,5 +159,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.list) return List();
+    if (!options.soundFont.empty()) {
+        if (const int32_t code = SXSetSoundFontA(options.soundFont.c_str()); code != 0)
+            return Fail(options.soundFont.c_str(), code);
+        sx::ChooseSoundFont(options.soundFont);  // the offline renderer's own copy
+    }
     return options.render.empty() ? Play(options) : Render(options);
 }
