@@ -12,6 +12,7 @@ struct SdlDeleter {
     void operator()(SDL_Texture* p) const { SDL_DestroyTexture(p); }
     void operator()(SDL_Surface* p) const { SDL_FreeSurface(p); }
     void operator()(SDL_Joystick* p) const { SDL_JoystickClose(p); }
+    void operator()(SDL_GameController* p) const { SDL_GameControllerClose(p); }
 };
 
 using WindowHandle = std::unique_ptr<SDL_Window, SdlDeleter>;
@@ -19,6 +20,7 @@ using RendererHandle = std::unique_ptr<SDL_Renderer, SdlDeleter>;
 using TextureHandle = std::unique_ptr<SDL_Texture, SdlDeleter>;
 using SurfaceHandle = std::unique_ptr<SDL_Surface, SdlDeleter>;
 using JoystickHandle = std::unique_ptr<SDL_Joystick, SdlDeleter>;
+using GameControllerHandle = std::unique_ptr<SDL_GameController, SdlDeleter>;
 
 // Keeps one SDL subsystem initialised for its lifetime.
 class SdlSubsystem {

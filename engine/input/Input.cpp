@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include "engine/input/GamePad.h"
 #include "engine/input/Tween.h"
 #include "platform/VirtualKeys.h"
 
@@ -29,43 +30,15 @@ bool SdlKeyDown(uint32_t code) {
     return keys != nullptr && scancode < count && keys[scancode] != 0;
 }
 
-// The joystick opened at start-up, kept open for polling.
-platform::JoystickHandle& OpenJoystick() {
-    static platform::JoystickHandle handle;
-    return handle;
+// The pad in use, when it is a plain joystick; it answers as joystick 0.
+bool SdlJoystickPosition(uint32_t id, JoystickPosition& out) {
+    return id == 0 && Pad().ReadJoystick(out);
 }
 
-uint32_t AxisToRange(Sint16 v) { return static_cast<uint32_t>(static_cast<int32_t>(v) + 32768); }
-
-bool SdlJoystickPosition(uint32_t id, JoystickPosition& out) {
-    platform::JoystickHandle& handle = OpenJoystick();
-    if (!handle) {
-        if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0) return false;
-        if (static_cast<int>(id) >= SDL_NumJoysticks()) return false;
-        handle.reset(SDL_JoystickOpen(static_cast<int>(id)));
-        if (!handle) return false;
-    }
-    SDL_Joystick* joy = handle.get();
-    if (!SDL_JoystickGetAttached(joy)) {
-        out = JoystickPosition{};  // unplugged: nothing is pressed
-        return true;
-    }
-    SDL_JoystickUpdate();
-    out.x = SDL_JoystickNumAxes(joy) > 0 ? AxisToRange(SDL_JoystickGetAxis(joy, 0)) : 32767;
-    out.y = SDL_JoystickNumAxes(joy) > 1 ? AxisToRange(SDL_JoystickGetAxis(joy, 1)) : 32767;
-    // A hat counts as full deflection of the stick.
-    if (SDL_JoystickNumHats(joy) > 0) {
-        const Uint8 hat = SDL_JoystickGetHat(joy, 0);
-        if (hat & SDL_HAT_UP) out.y = 0;
-        if (hat & SDL_HAT_DOWN) out.y = 65535;
-        if (hat & SDL_HAT_LEFT) out.x = 0;
-        if (hat & SDL_HAT_RIGHT) out.x = 65535;
-    }
-    out.buttons = 0;
-    const int buttons = SDL_JoystickNumButtons(joy);
-    for (int b = 0; b < buttons && b < 32; ++b) {
-        if (SDL_JoystickGetButton(joy, b)) out.buttons |= 1u << b;
-    }
+bool SdlPadButtons(ButtonStates& out) {
+    PadReading reading;
+    if (!Pad().ReadController(reading)) return false;
+    out = PadButtons(reading);
     return true;
 }
 
@@ -151,6 +124,20 @@ bool JoystickInput::Poll() {
     return any;
 }
 
+GamePadInput::GamePadInput() : source_(SdlPadButtons) {}
+
+bool GamePadInput::Poll() {
+    pressed_.fill(0);
+    if (!source_(pressed_)) {
+        pressed_.fill(0);
+        return false;
+    }
+    for (uint8_t b : pressed_) {
+        if (b) return true;
+    }
+    return false;
+}
+
 InputState& Input() {
     static InputState state;
     return state;
@@ -160,22 +147,28 @@ void SetUpInput(const uint32_t* keys, const uint32_t* joystickButtons, int n) {
     InputState& in = Input();
     in.keyboard.Reset(2);
     in.keyboard.SetKeys(keys, n);
-    if (in.joystick.Detect()) {
-        in.joystick.ResetMapping(0);
-        in.joystick.SetButtons(joystickButtons, n);
-    }
+    Pad().OpenFirst();
+    in.joystick.Detect();
+    in.joystick.ResetMapping(0);
+    in.joystick.SetButtons(joystickButtons, n);
+}
+
+void HandleInputDeviceEvent(const SDL_Event& event) {
+    if (Pad().HandleEvent(event)) Input().joystick.Detect();
 }
 
 void UpdateInput() {
     InputState& in = Input();
     in.merged.fill(0);
     in.joystick.Poll();
+    in.pad.Poll();
     in.keyboard.Poll();
     if (in.repeatBlock != 0) return;
     bool any = false;
     for (size_t i = 0; i < in.merged.size(); ++i) {
         const bool joystickPressed = in.joystick.Present() && in.joystick.Pressed()[i];
-        in.merged[i] = (joystickPressed || in.keyboard.Pressed()[i]) ? 1 : 0;
+        const bool padPressed = in.pad.Pressed()[i] != 0;
+        in.merged[i] = (joystickPressed || padPressed || in.keyboard.Pressed()[i]) ? 1 : 0;
         any = any || in.merged[i];
     }
     if (any) {

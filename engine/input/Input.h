@@ -1,7 +1,11 @@
 #pragma once
-// Fifteen logical buttons read once per frame from the keyboard and one
-// joystick. A press is reported on one frame, then every button is blocked
-// for the next seven, so a held button repeats every eight frames.
+// Fifteen logical buttons read once per frame from the keyboard and one pad
+// (a game controller by its standard layout, or a plain joystick by the
+// configured button numbers; see GamePad.h). A press is reported on one
+// frame, then every button is blocked for the next seven, so a held button
+// repeats every eight frames.
+#include <SDL.h>
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -66,9 +70,26 @@ private:
     PositionSource source_;
 };
 
+// A pad with a game controller mapping, already in logical buttons.
+class GamePadInput {
+public:
+    // Fills the logical buttons of the pad; false when no such pad is in use.
+    using PadSource = std::function<bool(ButtonStates& out)>;
+
+    GamePadInput();
+    bool Poll();
+    void SetSource(PadSource source) { source_ = std::move(source); }
+    const ButtonStates& Pressed() const { return pressed_; }
+
+private:
+    ButtonStates pressed_{};
+    PadSource source_;
+};
+
 struct InputState {
     KeyboardInput keyboard;
     JoystickInput joystick;
+    GamePadInput pad;
     ButtonStates merged{};
     uint8_t repeatBlock = 0;
     int32_t repeatCounter = 0;
@@ -78,6 +99,9 @@ InputState& Input();
 // The merged buttons of this frame, as every game mode reads them.
 inline const ButtonStates& PressedButtons() { return Input().merged; }
 
-// Start-up: arrow keys plus the configured keys, then the joystick.
+// Start-up: arrow keys plus the configured keys, then the pad. The joystick
+// buttons are mapped even with no pad present, for one plugged in later.
 void SetUpInput(const uint32_t* keys, const uint32_t* joystickButtons, int n);
+// Pads plugged in or out (SDL device events); other events are ignored.
+void HandleInputDeviceEvent(const SDL_Event& event);
 void UpdateInput();
