@@ -1,8 +1,11 @@
 #include "app/GameConfig.h"
 
 #include <cstdio>
+#include <string>
 
 #include "engine/text/BinaryFile.h"
+#include "platform/GameFolders.h"
+#include "platform/NativePath.h"
 #include "platform/VirtualKeys.h"
 
 namespace {
@@ -72,16 +75,33 @@ GameConfig& Config() {
     return config;
 }
 
-bool LoadGameConfig(const char* path) {
+namespace {
+
+// Bytes read from the file at a game path: 0 when it cannot be opened.
+size_t ReadConfigFile(const WString& path, uint8_t (&raw)[GameConfig::kFileSize]) {
     BinaryFile file;
+    return file.Open(path, true) ? file.Read(raw, sizeof raw) : 0;
+}
+
+}  // namespace
+
+bool LoadGameConfig(const char* path) {
     uint8_t raw[GameConfig::kFileSize];
-    size_t got = 0;
-    if (file.Open(WString(path), true)) got = file.Read(raw, sizeof raw);
+    size_t got = ReadConfigFile(WString(path), raw);
+    if (got == 0) {
+        // Installed, a player without a file of their own gets the defaults
+        // that came with the game.
+        std::string slashed(path);
+        for (char& c : slashed) c = c == '\\' ? '/' : c;
+        const std::string fallback =
+            platform::DefaultConfigPath(platform::CurrentGameFolders(), slashed);
+        if (!fallback.empty()) got = ReadConfigFile(WString(fallback.c_str()), raw);
+    }
     if (got < GameConfig::kFileSize) {
         std::fprintf(stderr,
                      got == 0 ? "%s is missing; starting with the built-in settings.\n"
                               : "%s is too short; starting with the built-in settings.\n",
-                     path);
+                     platform::NativePath(WString(path).View()).c_str());
         Config() = GameConfig::Defaults();
         return false;
     }

@@ -1,9 +1,13 @@
 #include "app/GameMain.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <ctime>
+#include <string>
 
 #include "app/FrameStopwatch.h"
+#include "app/ExtraSettings.h"
 #include "app/GameConfig.h"
 #include "engine/graphics/GraphicsDevice.h"
 #include "engine/graphics/Screenshot.h"
@@ -13,6 +17,7 @@
 #include "engine/sound/SoundPlayer.h"
 #include "flow/GameFlow.h"
 #include "platform/Clock.h"
+#include "platform/NativePath.h"
 #include "platform/SdlHandles.h"
 
 namespace {
@@ -22,8 +27,25 @@ SDL_Event g_lastMessage{};
 
 struct SdlSession {
     platform::SdlSubsystem video{SDL_INIT_VIDEO};
-    platform::SdlSubsystem joystick{SDL_INIT_JOYSTICK};
+    platform::SdlSubsystem pads{SDL_INIT_GAMECONTROLLER};
 };
+
+// Alt+Enter and F11 switch between a window and full screen, at any time.
+bool IsFullScreenToggle(const SDL_KeyboardEvent& key) {
+    if (key.repeat != 0) return false;
+    if (key.keysym.sym == SDLK_F11) return true;
+    const bool enter = key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER;
+    return enter && (key.keysym.mod & KMOD_ALT) != 0;
+}
+
+// Mappings for pads SDL does not know, kept with the configuration.
+void AddPadMappings() {
+    const std::string file = platform::NativePath(WString("Config\\gamecontrollerdb.txt").View());
+    if (access(file.c_str(), R_OK) != 0) return;
+    if (SDL_GameControllerAddMappingsFromFile(file.c_str()) < 0) {
+        std::fprintf(stderr, "%s: %s\n", file.c_str(), SDL_GetError());
+    }
+}
 
 void PostQuit() {
     SDL_Event quit{};
@@ -44,10 +66,15 @@ bool HandleEvent(const SDL_Event& event) {
             break;
         case SDL_KEYDOWN:
             if (event.key.keysym.sym == SDLK_ESCAPE) PostQuit();
+            if (IsFullScreenToggle(event.key)) g_window.ToggleFullScreen();
             // F12: the players' screenshot, saved into "screenshot".
             if (event.key.keysym.sym == SDLK_F12 && event.key.repeat == 0) {
                 SaveScreenshot(std::time(nullptr));
             }
+            break;
+        case SDL_JOYDEVICEADDED:
+        case SDL_JOYDEVICEREMOVED:
+            HandleInputDeviceEvent(event);
             break;
         default:
             break;
@@ -63,7 +90,9 @@ bool StartGame() {
     }
 
     LoadGameConfig();
+    LoadExtraSettings();
     const GameConfig& config = Config();
+    if (config.musicEnabled) ChooseMusicOutput(Extras().midiOut, Extras().soundFont);
     Music().SetEnabled(config.musicEnabled);
     Sound().SetEnabled(config.soundEnabled);
 
@@ -81,6 +110,9 @@ bool StartGame() {
     g_window.Move({now.left, now.top, now.left + static_cast<int32_t>(config.windowWidth),
                    now.top + static_cast<int32_t>(config.windowHeight)});
 
+    Graphics().SetScaleMode(Extras().scaling);
+
+    AddPadMappings();
     SetUpInput(config.keys.data(), config.joystickButtons.data(), 11);
     Sound().Init(g_window.Handle());
     UpdateWindowTitle();

@@ -10,6 +10,7 @@
 #include "engine/text/Files.h"
 #include "engine/text/Log.h"
 #include "platform/Clock.h"
+#include "platform/GameFolders.h"
 
 int RunApplication(const std::vector<WString>& args) { return RunApplication(args, GameMain); }
 
@@ -27,7 +28,13 @@ int RunApplication(const std::vector<WString>& args, const GameEntry& game) {
     if (ParseOptions(def, args, values, positional, stdout, stderr) != 0) return -1;
 
     for (size_t i = 0; i < def.names.size(); ++i) {
-        if (def.types[i].kind == OptionType::kOutputFile) CreateDirectories(values[def.names[i]]);
+        if (def.types[i].kind != OptionType::kOutputFile) continue;
+        // An installed game writes a relative output file among the player's files.
+        WString& value = values[def.names[i]];
+        const std::string placed =
+            platform::UserFilePath(platform::CurrentGameFolders(), value.ToUtf8());
+        if (placed != value.ToUtf8()) value = WString(placed.c_str());
+        CreateDirectories(value);
     }
     const WString& logPath = values[WString("log")];
     if (!logPath.Empty()) OpenLog(logPath);

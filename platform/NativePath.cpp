@@ -1,5 +1,6 @@
 #include "platform/NativePath.h"
 
+#include "platform/GameFolders.h"
 #include "platform/Utf.h"
 
 namespace platform {
@@ -9,7 +10,7 @@ std::string NativePath(std::u16string_view gamePath) {
     for (char& c : path) {
         if (c == '\\') c = '/';
     }
-    return path;
+    return ResolveGamePath(CurrentGameFolders(), path);
 }
 
 }  // namespace platform

@@ -16,7 +16,19 @@ bool Window::Create(const WindowRect& outer, std::u16string_view title, bool ful
         handle_.reset(SDL_CreateWindow(Utf16ToUtf8(title).c_str(), outer.left, outer.top,
                                        outer.right - outer.left, outer.bottom - outer.top, flags));
     }
-    return handle_ != nullptr;
+    if (!handle_) return false;
+    SDL_SetWindowMinimumSize(handle_.get(), kMinimumWidth, kMinimumHeight);
+    return true;
+}
+
+bool Window::IsFullScreen() const {
+    return handle_ && (SDL_GetWindowFlags(handle_.get()) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+void Window::SetFullScreen(bool on) {
+    if (!handle_) return;
+    if (SDL_SetWindowFullscreen(handle_.get(), on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return;
+    SDL_ShowCursor(on ? SDL_DISABLE : SDL_ENABLE);
 }
 
 void Window::SetTitle(std::u16string_view title) {

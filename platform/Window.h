@@ -28,6 +28,16 @@ public:
     WindowRect OuterRect() const;
     void Move(const WindowRect& outer);
 
+    // Full screen at the desktop's resolution, mouse cursor hidden; back in
+    // a window, the window has its earlier size and the cursor shows.
+    bool IsFullScreen() const;
+    void SetFullScreen(bool on);
+    void ToggleFullScreen() { SetFullScreen(!IsFullScreen()); }
+
+    // A window dragged smaller stops here, so the picture stays readable.
+    static constexpr int kMinimumWidth = 320;
+    static constexpr int kMinimumHeight = 240;
+
 private:
     WindowHandle handle_;
 };

@@ -94,9 +94,8 @@ bool GraphicsDevice::Create(platform::Window& window, const WString& /*className
         window.Destroy();
         return false;
     }
-    // The back buffer replaces what is under it and is smoothed when scaled.
+    // The back buffer replaces what is under it; EndScene sets its filter.
     SDL_SetTextureBlendMode(backBuffer_.get(), SDL_BLENDMODE_NONE);
-    SDL_SetTextureScaleMode(backBuffer_.get(), SDL_ScaleModeLinear);
     window_ = &window;
     corners_.fill({255, 255, 255, 255});
     flip_ = 0;
@@ -218,7 +217,9 @@ void GraphicsDevice::EndScene() {
     SDL_RenderClear(r);
     int w = 0, h = 0;
     if (SDL_GetRendererOutputSize(r, &w, &h) != 0) w = kWidth, h = kHeight;
-    const Rect fit = LetterboxRect({w, h}, {kWidth, kHeight});
+    const PicturePlacement place = PlacePicture({w, h}, {kWidth, kHeight}, scaleMode_);
+    SDL_SetTextureScaleMode(backBuffer_.get(), place.sharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    const Rect& fit = place.rect;
     const SDL_Rect target{fit.left, fit.top, fit.Width(), fit.Height()};
     SDL_RenderCopy(r, backBuffer_.get(), nullptr, &target);
     // SDL restores its GL state itself; a lost frame is simply lost.

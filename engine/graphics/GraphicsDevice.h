@@ -12,6 +12,7 @@
 
 #include "engine/graphics/Geometry.h"
 #include "engine/graphics/QuadGeometry.h"
+#include "engine/graphics/Scaling.h"
 #include "engine/text/WString.h"
 #include "platform/SdlHandles.h"
 #include "platform/Window.h"
@@ -70,6 +71,9 @@ public:
     bool DrawRect(const Rect& rect, const Texture& texture, int32_t cell);
     bool DrawCell(Point topLeft, const Texture& texture, int32_t cell);
     void EndScene();
+    // How EndScene fits the picture into the window (smooth by default).
+    void SetScaleMode(ScaleMode mode) { scaleMode_ = mode; }
+    ScaleMode CurrentScaleMode() const { return scaleMode_; }
 
     // The back buffer as 640 x 480 ARGB pixels, row by row, opaque as the
     // window shows it.
@@ -100,6 +104,7 @@ private:
     std::array<Color, 4> corners_;
     int32_t flip_ = 0;
     int32_t blend_ = kBlendNormal;
+    ScaleMode scaleMode_ = ScaleMode::kSmooth;
     std::unordered_set<Texture*> textures_;
     std::unique_ptr<TextRenderer> text_;
 };

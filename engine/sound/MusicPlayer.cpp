@@ -14,6 +14,15 @@ MusicPlayer::MusicPlayer(const MusicLibrary& library) : library_(library) {
     open_ = library_.openDevice(-1, nullptr) == 0;
 }
 
+bool MusicPlayer::Reopen(int32_t deviceId) {
+    if (open_) {
+        Stop();
+        library_.closeDevice();
+    }
+    open_ = library_.openDevice(deviceId, nullptr) == 0;
+    return open_;
+}
+
 MusicPlayer::~MusicPlayer() {
     if (!open_) return;
     Stop();

@@ -4,6 +4,7 @@
 #include <pthread.h>
 
 #include <cstdint>
+#include <string>
 
 #include "engine/text/WString.h"
 
@@ -27,6 +28,8 @@ public:
     MusicPlayer& operator=(const MusicPlayer&) = delete;
 
     void SetEnabled(uint8_t enabled) { enabled_ = enabled; }
+    // Stops and closes the device, then opens `deviceId`; true if it opened.
+    bool Reopen(int32_t deviceId);
     // A game path ("music\\town3.mid"); true if the tune started.
     bool Play(const WString& path);
     void Stop();
@@ -44,3 +47,7 @@ private:
 // The process-wide music player, built before the game starts and
 // destroyed (closing the device) when the process ends.
 MusicPlayer& Music();
+// The player's choice of output and SoundFont (empty: the library's own):
+// the process-wide player reopens on it, or on the built-in synthesiser
+// when the chosen output cannot be had (saying so on standard error).
+void ChooseMusicOutput(int32_t deviceId, const std::string& soundFont);

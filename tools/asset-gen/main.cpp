@@ -8,6 +8,7 @@
 #include "content/ContentDatabase.h"
 #include "tools/asset-gen/AssetPack.h"
 #include "tools/asset-gen/ContactSheet.h"
+#include "tools/asset-gen/Faces.h"
 #include "tools/asset-gen/PngFile.h"
 
 namespace {
@@ -19,7 +20,12 @@ const char kUsage[] =
     "  --jobs N               worker threads (default: one per processor)\n"
     "  --contact-sheet FILE   also write one PNG showing the pictures\n"
     "  --preview FOLDER       also write a PNG copy of every picture made\n"
-    "  --quiet                no summary\n";
+    "  --quiet                no summary\n"
+    "  --icon FILE            write the desktop icon, a portrait, as a PNG (--out optional)\n"
+    "  --icon-size N          its size in pixels (default 128)\n";
+
+// The portrait that stands for the game on the desktop.
+constexpr int kIconCharacter = 0;
 
 int Usage(const char* problem) {
     std::fprintf(stderr, "asset-gen: %s\n%s", problem, kUsage);
@@ -29,8 +35,8 @@ int Usage(const char* problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string out, only, sheet, preview;
-    int jobs = 0;
+    std::string out, only, sheet, preview, icon;
+    int jobs = 0, iconSize = assetgen::kFaceSize;
     bool quiet = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -41,8 +47,20 @@ int main(int argc, char** argv) {
         else if (a == "--contact-sheet" && hasValue) sheet = argv[++i];
         else if (a == "--preview" && hasValue) preview = argv[++i];
         else if (a == "--quiet") quiet = true;
+        else if (a == "--icon" && hasValue) icon = argv[++i];
+        else if (a == "--icon-size" && hasValue) iconSize = std::atoi(argv[++i]);
         else if (a == "--help" || a == "-h") return std::printf("%s", kUsage), 0;
         else return Usage(("unknown option " + a).c_str());
+    }
+    if (!icon.empty()) {
+        if (iconSize < 16 || iconSize > 1024) return Usage("--icon-size is 16 to 1024");
+        BuildContentTables();
+        const assetgen::Canvas face = assetgen::PaintFace(kIconCharacter);
+        if (!assetgen::SavePng(iconSize == face.Width() ? face : face.Resized(iconSize, iconSize), icon)) {
+            std::fprintf(stderr, "asset-gen: cannot write %s\n", icon.c_str());
+            return 1;
+        }
+        if (out.empty()) return 0;
     }
     if (out.empty()) return Usage("--out is required");
 
