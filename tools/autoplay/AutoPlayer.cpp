@@ -54,6 +54,12 @@ std::string AutoPlayer::DescribeStuck() const {
     return text;
 }
 
+bool AutoPlayer::AllMastered() const {
+    for (int32_t a = 0; a < kAreaCapacity; ++a)
+        if (!AreaById(a).name.Empty() && !record_.areas[size_t(a)].mastered.reached) return false;
+    return true;
+}
+
 bool AutoPlayer::Run() {
     if (!StartNewGame()) return false;
     NoteProgress();
@@ -61,6 +67,10 @@ bool AutoPlayer::Run() {
            (options_.maxExpeditions <= 0 || record_.expeditions < options_.maxExpeditions)) {
         if (!TownRound() || !Expedition()) return false;
         NoteProgress();
+        if (AllMastered()) {
+            record_.complete = true;
+            break;
+        }
         if (sinceProgress_ >= options_.stuckLimit) {
             record_.stuck = "no progress in " + std::to_string(sinceProgress_) + " expeditions: " + DescribeStuck();
             break;
@@ -95,7 +105,8 @@ void AutoPlayer::PrintSummary(std::ostream& out) const {
         if (r.mastered.reached) out << ", mastered L" << r.mastered.level;
         out << "\n";
     }
-    if (!record_.stuck.empty()) out << "  stuck: " << record_.stuck << "\n";
+    if (record_.complete) out << "  complete: every area mastered\n";
+    else if (!record_.stuck.empty()) out << "  stuck: " << record_.stuck << "\n";
     else out << "  now: " << DescribeStuck() << "\n";
     if (!fault_.empty()) out << "  fault: " << fault_ << "\n";
 }

@@ -67,6 +67,7 @@ private:
     // Fights until the battle ends; false on a fault.
     bool Fight();
     void NoteProgress();
+    bool AllMastered() const;
     std::string DescribeStuck() const;
 
     AutoplayOptions options_;

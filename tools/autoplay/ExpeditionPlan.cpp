@@ -38,13 +38,27 @@ ExpeditionChoice ChooseExpedition(const PartyState& party, const ExpeditionState
         if (party.maps[size_t(a)] == Holding::kCarried && !AreaById(a).name.Empty()) carried.push_back(a);
     ExpeditionChoice choice;
     if (carried.empty()) return choice;
-    size_t index = carried.size() - 1;
-    for (size_t i = 0; i < carried.size(); ++i) {
-        if (!AreaMastered(expedition, memory, carried[i])) {
-            index = i;
-            break;
-        }
-    }
+    // The first area with work left: depths not reached or a held notice
+    // not cleared. Quests whose notices are not held do not hold the party
+    // back; where no area has work, the first one whose finds (the area
+    // choice panel) still hold notices or cards, else the newest area.
+    auto work = [&](int32_t area) {
+        if (memory[size_t(area)].deepest < kDeepestDepth) return true;
+        for (int32_t q : RatedQuests(area))
+            if (expedition.clearLevel[size_t(q)] == 0 && party.notices[size_t(q)] == Holding::kCarried)
+                return true;
+        return false;
+    };
+    auto findsLeft = [&](int32_t area) {
+        const AreaCollection counts = CountAreaCollection(party, area);
+        return counts.notices.owned < counts.notices.total || counts.cards.owned < counts.cards.total;
+    };
+    size_t index = carried.size();
+    for (size_t i = 0; i < carried.size() && index == carried.size(); ++i)
+        if (work(carried[i])) index = i;
+    for (size_t i = 0; i < carried.size() && index == carried.size(); ++i)
+        if (findsLeft(carried[i])) index = i;
+    if (index == carried.size()) index = carried.size() - 1;
     if (retreat && index > 0) --index;
     choice.area = carried[index];
     const int32_t checkpointStart = expedition.checkpoints[size_t(choice.area)] * kStepsPerDepth;

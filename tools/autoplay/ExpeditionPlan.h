@@ -34,8 +34,9 @@ struct ExpeditionChoice {
     int32_t startDepth = 0;
     int32_t targetDepth = kDeepestDepth;
 };
-// The first carried area not mastered (the last carried one when all
-// are); after a quick defeat there, the area before it for a while.
+// The first carried area with work left (depths not reached, a held
+// notice not cleared), else one whose finds still hold notices or cards,
+// else the newest; after a quick defeat there, the area before it once.
 ExpeditionChoice ChooseExpedition(const PartyState& party, const ExpeditionState& expedition,
                                   const AreaMemories& memory, bool retreat);
 

@@ -6,7 +6,7 @@ HomeReason GoHomeReason(const ExpeditionView& view, const HomeRule& rule) {
         if (view.lastFalls * 2 >= view.partySize && view.lastFalls > 0) return HomeReason::kFalls;
         if (view.lastHpShare < rule.closeShare) return HomeReason::kClose;
         // Healing that ran out matters once a fight cost something.
-        if (view.healingUsesFull > 0 && view.healingUsesLeft == 0 && view.lastHpShare < 0.6)
+        if (view.healingUsesFull > 0 && view.healingUsesLeft == 0 && view.lastHpShare < 0.5)
             return HomeReason::kHealing;
     }
     if (view.depth >= view.targetDepth && !view.questWindowAhead) return HomeReason::kTarget;

@@ -123,6 +123,7 @@ void WriteReport(std::ostream& out, const PlayRecord& record, const PartyState& 
         << ", \"losses\": " << record.losses << ",\n";
     out << "  \"saves\": " << record.saves << ", \"reloads\": " << record.reloads << ",\n";
     out << "  \"questsDefeated\": " << expedition.questsDefeated << ",\n";
+    out << "  \"complete\": " << (record.complete ? "true" : "false") << ",\n";
     out << "  \"stuck\": " << (record.stuck.empty() ? "null" : Quoted(record.stuck)) << ",\n";
     out << "  \"definitions\": {\n"
         << "    \"entered\": \"the first departure into the area\",\n"

@@ -56,6 +56,7 @@ struct PlayRecord {
     std::vector<uint8_t> itemsCarried = std::vector<uint8_t>(kItemCapacity, 0);
     std::vector<uint8_t> itemsUsed = std::vector<uint8_t>(kItemCapacity, 0);
     std::vector<uint8_t> enemiesMet = std::vector<uint8_t>(kEnemyCapacity, 0);
+    bool complete = false;  // every area mastered: the run stops
     std::string stuck;  // empty, or where and why the run stopped moving on
 };
 
