@@ -88,6 +88,9 @@ void AutoPlayer::PrintSummary(std::ostream& out) const {
         << record_.wins << " won, " << record_.losses << " lost), frames " << record_.frames << " ("
         << PlayTime(record_.frames, 16) << " at 16 ms), saves " << record_.saves << ", reloads "
         << record_.reloads << "\n";
+    out << "  town: " << record_.purchases << " bought, " << record_.sales << " sold, " << record_.syntheses
+        << " made, " << record_.hires << " hired, " << record_.equips << " equipped, "
+        << record_.carriedChanges << " carried-slot changes\n";
     for (int32_t a = 0; a < kAreaCapacity; ++a) {
         if (AreaById(a).name.Empty()) continue;
         const AreaRecord& r = record_.areas[size_t(a)];

@@ -104,6 +104,7 @@ bool AutoPlayer::EquipBest() {
         driver_.Press(kDecide);
         if (!Expect(CharacterById(character).equipment[size_t(move->slot)] == move->item, "the item worn"))
             return false;
+        ++record_.equips;
         driver_.Press(kCancel);  // rows -> sheet
         driver_.Press(kCancel);  // sheet -> member choice
         driver_.Press(kCancel);  // member choice -> menu
@@ -129,6 +130,7 @@ bool AutoPlayer::FillCarriedSlots() {
             return false;
         driver_.Press(kDecide);
         if (!Expect(GameParty().carried[size_t(move->slot)] == move->item, "the item carried")) return false;
+        ++record_.carriedChanges;
     }
     if (flow.subState == CampState::kItemSlots) driver_.Press(kCancel);
     return Expect(InCampMenu(), "the camp menu after the carried slots");

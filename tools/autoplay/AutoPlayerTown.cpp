@@ -43,6 +43,20 @@ int32_t PawnTab(PackedItem item) {
     }
 }
 
+// How many entries from `index` on, all of one id, are junk one after the
+// other: the sell-all button takes them in one press when that is all of them.
+int32_t JunkRun(const PartyState& party, int32_t index) {
+    const int32_t id = PackedGoodsId(party.inventory[size_t(index)]);
+    size_t end = size_t(index);
+    while (end < party.inventory.size() && PackedGoodsId(party.inventory[end]) == id) ++end;
+    PartyState copy = party;
+    for (size_t k = size_t(index); k < end; ++k) {
+        if (NextJunk(copy) != index) return 1;
+        copy.inventory.erase(copy.inventory.begin() + index);
+    }
+    return static_cast<int32_t>(end - size_t(index));
+}
+
 }  // namespace
 
 bool AutoPlayer::Expect(bool condition, const std::string& what) {
@@ -100,8 +114,10 @@ bool AutoPlayer::SellJunk() {
         const int32_t row = RowWithEntry(Widget(kPawnList), index);
         if (!Expect(row >= 0, "junk on the pawn shop list") || !MoveTo(kPawnList, row, false)) return false;
         const size_t before = party.inventory.size();
-        driver_.Press(kDecide);
-        if (!Expect(party.inventory.size() + 1 == before, "a sale")) return false;
+        const int32_t run = JunkRun(party, index);
+        driver_.Press(run > 1 ? kSellAll : kDecide);
+        if (!Expect(party.inventory.size() + size_t(run) == before, "a sale")) return false;
+        record_.sales += run;
     }
     return Leave();
 }
@@ -116,6 +132,7 @@ bool AutoPlayer::HireCards() {
         if (!Expect(row >= 0, "card on the tavern list") || !MoveTo(kTavernList, row, false)) return false;
         driver_.Press(kDecide);
         if (!Expect(GameParty().hired[size_t(character)] != 0, "a hire")) return false;
+        ++record_.hires;
     }
     return Leave();
 }
@@ -130,6 +147,7 @@ bool AutoPlayer::BuyGoods() {
         const size_t before = GameParty().shopStock.size();
         driver_.Press(kDecide);
         if (!Expect(GameParty().shopStock.size() + 1 == before, "a purchase")) return false;
+        ++record_.purchases;
     }
     NoteHoldings(record_, GameParty());
     return Leave();
@@ -159,10 +177,12 @@ bool AutoPlayer::Synthesise() {
             driver_.Press(kDecide);
         }
         if (!Expect(flow.subState == 3, "synthesis confirmation")) return false;
-        const size_t before = GameParty().inventory.size();
+        const int32_t goldBefore = GameParty().gold;
         driver_.Press(kDecide);
-        if (!Expect(flow.subState == 0 && GameParty().inventory.size() < before + 1 + 16, "a synthesis"))
+        if (!Expect(flow.subState == 0 && GameParty().gold == goldBefore - RecipeTable()[size_t(product)].fee,
+                    "a synthesis paid for"))
             return false;
+        ++record_.syntheses;
     }
     NoteHoldings(record_, GameParty());
     return Leave();

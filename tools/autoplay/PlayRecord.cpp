@@ -122,6 +122,9 @@ void WriteReport(std::ostream& out, const PlayRecord& record, const PartyState& 
     out << "  \"battles\": " << record.battles << ", \"wins\": " << record.wins
         << ", \"losses\": " << record.losses << ",\n";
     out << "  \"saves\": " << record.saves << ", \"reloads\": " << record.reloads << ",\n";
+    out << "  \"purchases\": " << record.purchases << ", \"sales\": " << record.sales
+        << ", \"syntheses\": " << record.syntheses << ", \"hires\": " << record.hires
+        << ", \"equips\": " << record.equips << ", \"carriedChanges\": " << record.carriedChanges << ",\n";
     out << "  \"questsDefeated\": " << expedition.questsDefeated << ",\n";
     out << "  \"complete\": " << (record.complete ? "true" : "false") << ",\n";
     out << "  \"stuck\": " << (record.stuck.empty() ? "null" : Quoted(record.stuck)) << ",\n";

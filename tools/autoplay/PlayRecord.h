@@ -48,6 +48,8 @@ struct PlayRecord {
     int32_t expeditions = 0;
     int64_t battles = 0, wins = 0, losses = 0;
     int32_t saves = 0, reloads = 0;
+    // Town business done, each one carried out by buttons.
+    int32_t purchases = 0, sales = 0, syntheses = 0, hires = 0, equips = 0, carriedChanges = 0;
     std::array<AreaRecord, kAreaCapacity> areas{};
     std::array<QuestRecord, kQuestCapacity> quests{};
     std::vector<uint8_t> obtained = std::vector<uint8_t>(GoodsRange::kEnd, 0);
