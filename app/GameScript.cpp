@@ -7,6 +7,7 @@
 
 #include "app/GameMain.h"
 #include "app/ScriptSetUp.h"
+#include "app/ScriptTiming.h"
 #include "engine/graphics/GraphicsDevice.h"
 #include "engine/input/Input.h"
 #include "flow/GameFlow.h"
@@ -31,6 +32,7 @@ constexpr int32_t kDefaultUntilPresses = 1000;
 
 int32_t g_heldButton = -1;
 uint32_t g_clock = 0;
+ScriptTiming* g_timing = nullptr;
 
 uint32_t ScriptClock() { return g_clock += 1; }
 
@@ -45,7 +47,14 @@ void RunFrames(int32_t button, int32_t frames) {
     InstallKeySource();
     for (int32_t f = 0; f < frames; ++f) {
         g_heldButton = f == 0 ? button : -1;
+        if (g_timing == nullptr) {
+            RunFrame(ScriptClock);
+            continue;
+        }
+        const double start = NowMilliseconds();
         RunFrame(ScriptClock);
+        FinishDrawing();
+        g_timing->FrameDone(NowMilliseconds() - start);
     }
     g_heldButton = -1;
 }
@@ -157,9 +166,11 @@ std::string DescribeFlowState() {
 
 bool RunScriptLine(const ScriptLine& line, ScriptRun& run, std::string& error) {
     if (line.command.empty()) return true;
+    g_timing = run.timing;
     if (line.command == "wait") {
         RunFrames(-1, line.count);
     } else if (line.command == "shot") {
+        if (run.timing != nullptr) run.timing->Shot(line.name);
         WString path;
         path.Format("%s/%s.png", run.shotFolder.c_str(), line.name.c_str());
         if (!Graphics().SaveFrame(path)) {

@@ -29,9 +29,12 @@ int32_t ScriptButton(const std::string& name);
 // "modes [0 1 10] menu -1 sub 0 sel 0/0 tab 0 widget 2 cursor 3"
 std::string DescribeFlowState();
 
+class ScriptTiming;
+
 struct ScriptRun {
     std::string shotFolder = ".";  // where "shot NAME" writes NAME.png
     int32_t lineNumber = 0;
+    ScriptTiming* timing = nullptr;  // times frames and screens when set
 };
 
 // Runs one parsed line on the started game. False (with a reason) when an

@@ -1,7 +1,8 @@
 // game-script: plays the game headless from a file of logical buttons and
 // prints the screens' state after every line.
 //
-//   game-script [--seed N] [--game-dir DIR] [--shots DIR] [--window] SCRIPT|-
+//   game-script [--seed N] [--game-dir DIR] [--shots DIR] [--window]
+//               [--timing FILE [--timing-frames N]] SCRIPT|-
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,6 +14,7 @@
 
 #include "app/GameMain.h"
 #include "app/GameScript.h"
+#include "app/ScriptTiming.h"
 #include "engine/random/Angles.h"
 #include "engine/random/Random.h"
 #include "engine/text/WString.h"
@@ -21,8 +23,10 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: game-script [--seed N] [--game-dir DIR] [--shots DIR] [--window] "
-                 "SCRIPT|-\n"
+                 "usage: game-script [--seed N] [--game-dir DIR] [--shots DIR] [--window]\n"
+                 "                   [--timing FILE [--timing-frames N]] SCRIPT|-\n"
+                 "  --timing: frame times of every pictured screen (drawn N times, 120 by\n"
+                 "            default), the slowest frame entering it, and memory, into FILE\n"
                  "  lines: decide|cancel|up|down|left|right|pageup|pagedown|sellall|speed [N]\n"
                  "         wait N | until MODE[:MENU] BUTTON|wait [MAX] | shot NAME | # comment\n"
                  "  set-up: gold N | give ITEM QUALITY [COUNT] | level N | card CHARACTER |\n"
@@ -47,6 +51,8 @@ int main(int argc, char** argv) {
     std::string shots = ".";
     std::string script;
     bool window = false;
+    std::string timingFile;
+    int32_t timingFrames = 120;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--seed" && i + 1 < argc) {
@@ -55,6 +61,11 @@ int main(int argc, char** argv) {
             gameDir = argv[++i];
         } else if (arg == "--shots" && i + 1 < argc) {
             shots = argv[++i];
+        } else if (arg == "--timing" && i + 1 < argc) {
+            timingFile = argv[++i];
+        } else if (arg == "--timing-frames" && i + 1 < argc) {
+            timingFrames = static_cast<int32_t>(std::strtol(argv[++i], nullptr, 10));
+            if (timingFrames < 1) return Usage();
         } else if (arg == "--window") {
             window = true;
         } else if (script.empty() && (arg == "-" || arg[0] != '-')) {
@@ -80,6 +91,8 @@ int main(int argc, char** argv) {
     std::istream& in = script == "-" ? std::cin : file;
     std::error_code ec;
     const std::filesystem::path shotFolder = std::filesystem::absolute(shots, ec);
+    const std::filesystem::path timingPath =
+        timingFile.empty() ? std::filesystem::path() : std::filesystem::absolute(timingFile, ec);
     if (chdir(gameDir.c_str()) != 0) {
         std::fprintf(stderr, "game-script: no game folder %s\n", gameDir.c_str());
         return 2;
@@ -94,13 +107,23 @@ int main(int argc, char** argv) {
     }
     ScriptRun run;
     run.shotFolder = shotFolder.string();
+    ScriptTiming timing(timingFrames);
+    if (!timingPath.empty()) run.timing = &timing;
     // One quiet frame, so the first picture is there before any line runs.
     std::string error;
     ScriptLine quiet;
     quiet.command = "wait";
     RunScriptLine(quiet, run, error);
+    if (run.timing != nullptr) timing.Note("rss_title_mib", ResidentMiB());
     std::cout << "0: start -> " << DescribeFlowState() << '\n';
     const int result = RunGameScript(in, std::cout, run);
+    if (run.timing != nullptr) {
+        timing.Note("rss_end_mib", ResidentMiB());
+        timing.Note("rss_peak_mib", PeakResidentMiB());
+        std::ofstream out(timingPath);
+        timing.Write(out);
+        if (!out) std::fprintf(stderr, "game-script: cannot write %s\n", timingPath.c_str());
+    }
     ShutdownGame();
     return result;
 }
