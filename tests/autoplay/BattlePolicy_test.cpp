@@ -143,3 +143,27 @@ TEST(TargetButton, SwitchesSideThenTakesTheShorterWayRound) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(BattlePolicyTest, RaisesThePartyOnceInABountysFight) {
+    const int32_t strike = MakeSkill(0, SkillType::kPhysical, Element::kNeutral, TargetKind::kOne, 100);
+    const int32_t rally = MakeSkill(1, SkillType::kSupport, Element::kNeutral, TargetKind::kAllies, 0);
+    SkillTable()[size_t(rally)].statusChance[StatusKind::kAtk] = 100;
+    const int32_t cure = MakeSkill(2, SkillType::kCure, Element::kNeutral, TargetKind::kOne, 0);
+    BattleState battle;
+    battle.units = {Unit(UnitSide::kEnemy, 4000, 4000), Unit(UnitSide::kParty, 100, 100),
+                    Unit(UnitSide::kParty, 100, 100)};
+    const std::vector<int32_t> commands{strike, rally, cure};
+    EXPECT_EQ(ChooseBattleCommand(battle, commands, 1, false).command, strike);
+    EXPECT_EQ(ChooseBattleCommand(battle, commands, 1, true).command, rally);
+    for (size_t i = 1; i < 3; ++i) battle.units[i].statusMark[StatusKind::kAtk] = StatusMark::kRaised;
+    EXPECT_EQ(ChooseBattleCommand(battle, commands, 1, true).command, strike);
+    // A sleeping member is woken before anything but healing.
+    battle.units[2].statusMark[StatusKind::kSleep] = StatusMark::kAfflicted;
+    const BattleChoice choice = ChooseBattleCommand(battle, commands, 1, true);
+    EXPECT_EQ(choice.command, cure);
+    EXPECT_EQ(choice.target, 2);
+}
+
+}  // namespace

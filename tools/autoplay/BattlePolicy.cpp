@@ -41,6 +41,47 @@ double HealAmount(const BattleUnit& actor, const SkillData& skill) {
     return 0;
 }
 
+constexpr int32_t kFirstAilment = StatusKind::kPoison;
+constexpr int32_t kLastAilment = StatusKind::kDeath;
+
+bool HasAilment(const BattleUnit& u) {
+    for (int32_t kind = kFirstAilment; kind <= kLastAilment; ++kind)
+        if (u.Afflicted(kind)) return true;
+    return false;
+}
+
+// A support skill's raises the unit lacks (ailments it lifts do not count).
+bool LacksRaise(const BattleUnit& u, const SkillData& skill) {
+    for (int32_t kind = 0; kind < StatusKind::kCount; ++kind) {
+        if (skill.statusChance[size_t(kind)] <= 0) continue;
+        if (kind >= kFirstAilment && kind <= kLastAilment) continue;
+        if (kind == StatusKind::kDoom) continue;
+        if (!u.Raised(kind)) return true;
+    }
+    return false;
+}
+
+// Own-side units the support would reach that lack one of its raises: the
+// count, and for a skill aimed at one unit, which (the actor first).
+int32_t SupportReach(const BattleState& battle, int32_t actorIndex, const SkillData& skill,
+                     int32_t& aim) {
+    const BattleUnit& actor = battle.units[size_t(actorIndex)];
+    aim = kAutoTarget;
+    if (skill.targetKind == TargetKind::kSelf) return LacksRaise(actor, skill) ? 1 : 0;
+    int32_t count = 0;
+    for (size_t i = 0; i < battle.units.size(); ++i) {
+        const BattleUnit& u = battle.units[i];
+        if (u.side != actor.side || !u.Standing() || !LacksRaise(u, skill)) continue;
+        const bool self = static_cast<int32_t>(i) == actorIndex;
+        if (skill.targetKind == TargetKind::kOthers && self) continue;
+        ++count;
+        if (skill.targetKind == TargetKind::kOne && (aim == kAutoTarget || self))
+            aim = static_cast<int32_t>(i);
+    }
+    if (skill.targetKind == TargetKind::kOne) return count > 0 ? 1 : 0;
+    return count;
+}
+
 }  // namespace
 
 double ExpectedHit(const BattleUnit& actor, const SkillData& skill, const BattleUnit& target) {
@@ -96,8 +137,15 @@ BattleChoice ChooseBattleCommand(const BattleState& battle, const std::vector<in
         }
     }
 
-    BattleChoice revive, heal, attack;
+    int32_t ailing = -1;
+    for (size_t i = 0; i < battle.units.size(); ++i)
+        if (battle.units[i].side == UnitSide::kParty && battle.units[i].Standing() &&
+            HasAilment(battle.units[i]) && ailing < 0)
+            ailing = static_cast<int32_t>(i);
+
+    BattleChoice revive, heal, cure, support, attack;
     double bestHeal = 0, bestAttack = 0;
+    int32_t bestReach = 0;
     for (int32_t command : commands) {
         if (!Affordable(battle, actor, command)) continue;
         const SkillData& skill = SkillById(command);
@@ -113,6 +161,16 @@ BattleChoice ChooseBattleCommand(const BattleState& battle, const std::vector<in
             if (amount > bestHeal) {
                 bestHeal = amount;
                 heal = {command, single ? hurt : kAutoTarget};
+            }
+        } else if (skill.type == SkillType::kCure && ailing >= 0 && cure.command < 0) {
+            cure = {command, single ? ailing : kAutoTarget};
+        } else if (skill.type == SkillType::kSupport && quest && !item) {
+            // Raises are worth a turn in a long fight: a bounty's.
+            int32_t aim = kAutoTarget;
+            const int32_t reach = SupportReach(battle, unitIndex, skill, aim);
+            if (reach > bestReach) {
+                bestReach = reach;
+                support = {command, single ? aim : kAutoTarget};
             }
         } else if (Damaging(skill) && AimsAtEnemiesOnly(skill) && !enemies.empty()) {
             const int32_t hits = std::max(skill.hits, 1);
@@ -148,6 +206,8 @@ BattleChoice ChooseBattleCommand(const BattleState& battle, const std::vector<in
     }
     if (revive.command >= 0) return revive;
     if (heal.command >= 0) return heal;
+    if (cure.command >= 0) return cure;
+    if (support.command >= 0) return support;
     if (attack.command >= 0) return attack;
     // Nothing sensible: the first command (the basic attack) on any enemy.
     return {commands.front(), enemies.empty() ? kAutoTarget : enemies.front()};

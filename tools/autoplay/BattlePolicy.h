@@ -1,7 +1,8 @@
 #pragma once
 // The automatic player's choice in battle, made from what the battle screen
-// shows: the units with their hp, the commanding member's command list and
-// the enemies' weaknesses. Revive, then heal, then the strongest affordable
+// shows: the units with their hp and status marks, the commanding member's
+// command list and the enemies' weaknesses. Revive, heal, lift an ailment,
+// in a bounty's fight raise the party once, else the strongest affordable
 // attack aimed where it does the most.
 #include <cstdint>
 #include <vector>
