@@ -12,6 +12,7 @@
 #include "flow/SharedPictures.h"
 #include "rules/BattleState.h"
 #include "rules/CommandInput.h"
+#include "rules/Costs.h"
 #include "rules/Expedition.h"
 #include "rules/PawnShop.h"
 #include "rules/Quests.h"
@@ -83,12 +84,14 @@ void CommandRow(const Rect& cell, int32_t command, bool highlighted) {
         greyed = uses < 1;
         cost.Format("    ×%2d", uses);
     } else {
+        int32_t epCost = skill.epCost;
         const int32_t unit = CommandingUnit(battle);
         if (unit >= 0 && unit < static_cast<int32_t>(battle.units.size())) {
             const BattleUnit& actor = battle.units[static_cast<size_t>(unit)];
-            greyed = actor.ep < skill.epCost || actor.mp < skill.mpCost;
+            greyed = !CanPayCosts(actor, skill);
+            epCost = EpCostFor(actor, skill);
         }
-        cost.Format("%3d/%3d", skill.epCost, skill.mpCost);
+        cost.Format("%3d/%3d", epCost, skill.mpCost);
     }
     RowPen pen(cell, {10, 5}, RowColor(highlighted, greyed));
     pen.Left(0, skill.name);

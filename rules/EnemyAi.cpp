@@ -5,6 +5,7 @@
 #include "content/ContentDatabase.h"
 #include "engine/random/Random.h"
 #include "rules/BattleMath.h"
+#include "rules/Costs.h"
 #include "rules/Targeting.h"
 
 namespace {
@@ -15,7 +16,7 @@ bool IsFallenEnemy(const BattleUnit& unit) {
 
 bool Fits(const BattleState& battle, const BattleUnit& unit, int32_t skillId) {
     const SkillData& skill = SkillById(skillId);
-    if (skill.epCost > unit.ep || skill.mpCost > unit.mp) return false;
+    if (!CanPayCosts(unit, skill)) return false;
     if (skill.type != SkillType::kRevive) return true;
     return std::any_of(battle.units.begin(), battle.units.end(), IsFallenEnemy);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "content/ContentDatabase.h"
+#include "rules/Costs.h"
 #include "rules/ResolveOnTarget.h"
 #include "rules/Targeting.h"
 
@@ -12,14 +13,14 @@ constexpr int32_t kPlainAttack = 0;
 
 // Pays the action's costs; false when they cannot be paid (the turn is spent).
 bool PayCosts(BattleState& battle, BattleUnit& actor, const SkillData& skill) {
-    if (actor.mp < skill.mpCost || actor.ep < skill.epCost) return false;
+    if (!CanPayCosts(actor, skill)) return false;
     if (skill.itemUses > 0) {
         const int32_t slot = actor.itemSlot;
         if (slot < 0 || slot >= kCarriedSlots || battle.itemUses[slot] < 1) return false;
         --battle.itemUses[slot];
     }
     actor.mp -= skill.mpCost;
-    actor.ep -= skill.epCost;
+    actor.ep -= EpCostFor(actor, skill);
     if (!actor.Afflicted(StatusKind::kCowardice))
         actor.ep = std::min(100, actor.ep + 10 + actor.Ability(AbilityParam::kFightingSpirit));
     return true;

@@ -5,6 +5,7 @@
 #include "engine/random/Random.h"
 #include "rules/BattleEffects.h"
 #include "rules/BattleMath.h"
+#include "rules/BattleState.h"
 #include "rules/Layout.h"
 #include "rules/StatusEffects.h"
 #include "rules/Targeting.h"
@@ -124,12 +125,35 @@ bool Revive(BattleState& battle, BattleUnit& actor, BattleUnit& target, const Sk
     return true;
 }
 
+// EP that a rule grants the unit; a cowardly unit gains none.
+void GainEp(BattleUnit& unit, int32_t amount) {
+    if (amount > 0 && !unit.Afflicted(StatusKind::kCowardice)) unit.ep = AddToPool(unit.ep, amount);
+}
+
+// A unit granted "自動復活" rises again at once instead of falling: the
+// state is used up, the unit comes back as a revival would (statuses from
+// its lineage, gauge bonus, EP and MP kept) with a quarter of its hp.
+bool RiseAgain(BattleUnit& unit) {
+    if (!unit.Raised(StatusKind::kAutoRevive)) return false;
+    ClearBattleStatus(unit);
+    InitBattleStatus(unit, true);
+    unit.hp = std::max(unit.maxHp / 4, 1);
+    AddFloatingNumber(unit, TextColor::kCyan, unit.hp);
+    return true;
+}
+
+void FallOrRise(BattleState& battle, BattleUnit& unit) {
+    if (!RiseAgain(unit)) FallUnit(battle, unit);
+}
+
 bool TurnStart(BattleState& battle, int32_t unitIndex) {
     BattleUnit& unit = battle.units[unitIndex];
     if (unit.Afflicted(StatusKind::kDoom) && Roll(20)) {
-        FallUnit(battle, unit);
         AddFloatingText(unit, TextColor::kRed, DeathText());
-        ClearBattleStatus(unit);
+        if (!RiseAgain(unit)) {
+            FallUnit(battle, unit);
+            ClearBattleStatus(unit);
+        }
         return true;
     }
     if (unit.Afflicted(StatusKind::kPoison)) {
@@ -137,6 +161,12 @@ bool TurnStart(BattleState& battle, int32_t unitIndex) {
         d -= Trunc(d * unit.Ability(kPoisonResist) / 200.0);
         unit.hp = std::max(Saturate(int64_t{unit.hp} - d), 1);
         AddFloatingNumber(unit, TextColor::kBlue, d);
+    }
+    // "自動回復": a tenth of the maximum hp at the start of every turn.
+    if (unit.Raised(StatusKind::kRegen)) {
+        const int32_t a = unit.maxHp / 10;
+        unit.hp = AddCapped(unit.hp, a, unit.maxHp);
+        AddFloatingNumber(unit, TextColor::kCyan, a);
     }
     const int32_t charisma = unit.Ability(kCharisma);
     if (charisma > 0) {
@@ -149,6 +179,7 @@ bool TurnStart(BattleState& battle, int32_t unitIndex) {
             AddFloatingNumber(other, TextColor::kCyan, a);
         }
     }
+    GainEp(unit, unit.Ability(kConfront));
     return true;
 }
 
@@ -307,6 +338,7 @@ bool ResolveOnTarget(BattleState& battle, int32_t targetIndex, int32_t actorInde
             if (critical) {
                 d = Trunc((actor.Ability(kCritical) + 200) / 100.0 * d);
                 color = TextColor::kRed;
+                GainEp(actor, actor.Ability(kCriticalEp));
             }
             if (target.Afflicted(StatusKind::kSleep)) {
                 d = Saturate(int64_t{d} * 2);
@@ -322,7 +354,11 @@ bool ResolveOnTarget(BattleState& battle, int32_t targetIndex, int32_t actorInde
                 target.hp = 0;
                 AddFloatingText(target, TextColor::kRed, DeathText());
             } else {
+                const int32_t before = target.hp;
                 target.hp = Saturate(int64_t{target.hp} - d);
+                // "根性": a blow that would end a unit above 1 hp may leave it at 1.
+                const int32_t guts = target.Ability(kGuts);
+                if (target.hp <= 0 && before > 1 && guts > 0 && Roll(guts)) target.hp = 1;
                 AddFloatingNumber(target, color, d);
                 if (Roll(actor.Ability(kHolyDrain)) && d > 0) {
                     actor.hp = AddCapped(actor.hp, d, actor.maxHp);
@@ -342,7 +378,7 @@ bool ResolveOnTarget(BattleState& battle, int32_t targetIndex, int32_t actorInde
     actor.lastPendingAction = actor.pendingAction;
     StartHitEffect(target, skill.effect);
     if (target.hp > 0) target.hp = std::min(target.hp, target.maxHp);
-    else FallUnit(battle, target);
+    else FallOrRise(battle, target);
     if (!target.Afflicted(StatusKind::kCowardice) && target.side != actor.side)
         target.ep = AddToPool(target.ep, 10 + target.Ability(kFightingSpirit));
     return BothSidesStanding(battle);

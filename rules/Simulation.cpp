@@ -8,6 +8,7 @@
 #include "rules/Belongings.h"
 #include "rules/BattleTick.h"
 #include "rules/CommandInput.h"
+#include "rules/Costs.h"
 #include "rules/Encounters.h"
 #include "rules/Equipment.h"
 #include "rules/ItemActions.h"
@@ -17,7 +18,7 @@ namespace {
 
 bool Affordable(const BattleState& battle, const BattleUnit& unit, int32_t command) {
     const SkillData& skill = SkillById(command);
-    if (skill.mpCost > unit.mp || skill.epCost > unit.ep) return false;
+    if (!CanPayCosts(unit, skill)) return false;
     if (command >= kItemCommandBase) return battle.itemUses[command - kItemCommandBase] >= 1;
     return true;
 }

@@ -58,6 +58,8 @@ void InflictStatuses(const BattleUnit& actor, BattleUnit& target, const SkillDat
     for (int32_t kind = 0; kind < StatusKind::kCount; ++kind) {
         const int32_t chance = skill.statusChance[kind];
         if (chance <= 0 || categories[kind] == StatusCategory::kBeneficial) continue;
+        // "予防" keeps every ailment off while it lasts.
+        if (categories[kind] == StatusCategory::kAilment && target.Raised(StatusKind::kPrevention)) continue;
         const int32_t g = InflictionStrength(actor, target, kind, chance);
         if (g <= 0) continue;
         if (target.Raised(kind)) {
