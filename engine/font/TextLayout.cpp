@@ -26,12 +26,20 @@ int32_t UnitAdvance(char16_t unit, const TextStyle& style, const AdvanceRatio& r
 std::vector<PlacedUnit> LayoutText(Point origin, std::u16string_view text, int32_t maxUnits,
                                    const TextStyle& style, int32_t horizontal, int32_t vertical,
                                    const AdvanceRatio& ratio) {
+    std::vector<PlacedUnit> placed;
+    LayoutTextInto(placed, origin, text, maxUnits, style, horizontal, vertical, ratio);
+    return placed;
+}
+
+void LayoutTextInto(std::vector<PlacedUnit>& placed, Point origin, std::u16string_view text,
+                    int32_t maxUnits, const TextStyle& style, int32_t horizontal,
+                    int32_t vertical, const AdvanceRatio& ratio) {
+    placed.clear();
     size_t n = text.size();
     if (maxUnits != -1 && maxUnits >= 0 && size_t(maxUnits) < n) n = size_t(maxUnits);
     if (maxUnits < -1) n = 0;
     text = text.substr(0, n);
     const int32_t h = style.cellHeight;
-    std::vector<PlacedUnit> placed;
 
     if (horizontal != kAlignCentre && horizontal != kAlignEnd) {
         int32_t x = origin.x, y = origin.y;
@@ -44,7 +52,7 @@ std::vector<PlacedUnit> LayoutText(Point origin, std::u16string_view text, int32
             if (!IsBlank(unit)) placed.push_back({unit, x, y});
             x += UnitAdvance(unit, style, ratio);
         }
-        return placed;
+        return;
     }
 
     int32_t y = origin.y;
@@ -67,5 +75,4 @@ std::vector<PlacedUnit> LayoutText(Point origin, std::u16string_view text, int32
         if (end == text.size()) break;
         start = end + 1;
     }
-    return placed;
 }

@@ -28,6 +28,10 @@ int32_t UnitAdvance(char16_t unit, const TextStyle& style, const AdvanceRatio& r
 // 1 or 2 every line is centred on or ends at the origin x, the first line
 // sits h/2 (vertical 1) or h (vertical 2) above the origin y, and each later
 // line h + line gap below the one before.
+// The same into `placed` (cleared first), which keeps its storage.
+void LayoutTextInto(std::vector<PlacedUnit>& placed, Point origin, std::u16string_view text,
+                    int32_t maxUnits, const TextStyle& style, int32_t horizontal,
+                    int32_t vertical, const AdvanceRatio& ratio);
 std::vector<PlacedUnit> LayoutText(Point origin, std::u16string_view text, int32_t maxUnits,
                                    const TextStyle& style, int32_t horizontal, int32_t vertical,
                                    const AdvanceRatio& ratio);

@@ -195,6 +195,26 @@ bool GraphicsDevice::DrawQuad(const std::array<Point, 4>& corners, const Texture
     return SDL_RenderGeometry(renderer_.get(), texture.Handle(), vertices, 4, kFan, 6) == 0;
 }
 
+bool GraphicsDevice::DrawQuads(const Texture& texture, const QuadVertex* vertices,
+                               size_t quadCount) {
+    if (!renderer_ || texture.Empty() || quadCount == 0) return false;
+    batchVertices_.resize(quadCount * 4);
+    for (size_t i = 0; i < quadCount * 4; ++i) {
+        const QuadVertex& q = vertices[i];
+        batchVertices_[i].position = {q.x, q.y};
+        batchVertices_[i].color = {q.color.r, q.color.g, q.color.b, q.color.a};
+        batchVertices_[i].tex_coord = {q.u, q.v};
+    }
+    while (batchIndices_.size() < quadCount * 6) {
+        const int base = int(batchIndices_.size() / 6 * 4);
+        for (int k : {0, 1, 2, 0, 2, 3}) batchIndices_.push_back(base + k);
+    }
+    SDL_SetTextureBlendMode(texture.Handle(), BlendFor(blend_));
+    return SDL_RenderGeometry(renderer_.get(), texture.Handle(), batchVertices_.data(),
+                              int(quadCount * 4), batchIndices_.data(),
+                              int(quadCount * 6)) == 0;
+}
+
 bool GraphicsDevice::DrawRect(const Rect& r, const Texture& texture, int32_t cell) {
     return DrawQuad({Point{r.left, r.top}, Point{r.right, r.top}, Point{r.right, r.bottom},
                      Point{r.left, r.bottom}},

@@ -70,6 +70,10 @@ public:
     bool DrawQuad(const std::array<Point, 4>& corners, const Texture& texture, int32_t cell);
     bool DrawRect(const Rect& rect, const Texture& texture, int32_t cell);
     bool DrawCell(Point topLeft, const Texture& texture, int32_t cell);
+    // Many quads of one texture in one call, four vertices each (top left,
+    // top right, bottom right, bottom left) with their own colours and
+    // texture coordinates, drawn in order in the current blend mode.
+    bool DrawQuads(const Texture& texture, const QuadVertex* vertices, size_t quadCount);
     void EndScene();
     // How EndScene fits the picture into the window (smooth by default).
     void SetScaleMode(ScaleMode mode) { scaleMode_ = mode; }
@@ -107,6 +111,9 @@ private:
     ScaleMode scaleMode_ = ScaleMode::kSmooth;
     std::unordered_set<Texture*> textures_;
     std::unique_ptr<TextRenderer> text_;
+    // Reused by DrawQuads, so batches allocate only when they outgrow them.
+    std::vector<SDL_Vertex> batchVertices_;
+    std::vector<int> batchIndices_;
 };
 
 GraphicsDevice& Graphics();

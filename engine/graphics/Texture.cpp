@@ -104,6 +104,16 @@ bool Texture::CreateBlank(Size size) {
     return true;
 }
 
+bool Texture::CreateFilled(Size size, uint32_t argb) {
+    if (!Graphics().IsCreated()) return false;
+    Release();
+    if (!Adopt(NewDeviceTexture(size), size)) return false;
+    const std::vector<uint32_t> fill(size_t(size.w) * size.h, argb);
+    SDL_UpdateTexture(handle_.get(), nullptr, fill.data(), size.w * 4);
+    imageSize_ = size;
+    return true;
+}
+
 bool Texture::CreateSolid(Color color) {
     if (!CreateBlank({32, 32})) return false;
     std::fill(pixels_.begin(), pixels_.end(), color.Argb());
@@ -159,3 +169,12 @@ void Texture::Unlock() {
 }
 
 void Texture::DropPixelCopy() { pixels_ = {}; }
+
+bool Texture::UpdateRegion(const Rect& where, const uint32_t* pixels, int32_t pitch) {
+    if (!handle_ || pixels == nullptr || where.left < 0 || where.top < 0 ||
+        where.right > allocated_.w || where.bottom > allocated_.h || where.Width() <= 0 ||
+        where.Height() <= 0)
+        return false;
+    const SDL_Rect rect{where.left, where.top, where.Width(), where.Height()};
+    return SDL_UpdateTexture(handle_.get(), &rect, pixels, pitch * 4) == 0;
+}

@@ -24,6 +24,9 @@ public:
     // Loads a BMP or PNG; fails (keeping the old picture) if one is loaded.
     bool Load(const WString& path, Size grid = {1, 1});
     bool CreateBlank(Size size);
+    // A picture filled with one ARGB value and no CPU copy (Lock fails):
+    // for pictures written only through UpdateRegion.
+    bool CreateFilled(Size size, uint32_t argb);
     bool CreateSolid(Color color);
     bool ApplyColorKey();
     // Hue in degrees, saturation and value in hundredths.
@@ -52,6 +55,9 @@ public:
     // For pictures that are written once (glyphs): frees the CPU copy, so
     // the picture costs its memory only once. Lock fails afterwards.
     void DropPixelCopy();
+    // Sends `where` straight to the device from `pixels` (row length `pitch`
+    // pixels), leaving any CPU copy as it was. False outside the picture.
+    bool UpdateRegion(const Rect& where, const uint32_t* pixels, int32_t pitch);
     Size AllocatedSize() const { return allocated_; }
 
     SDL_Texture* Handle() const { return handle_.get(); }
