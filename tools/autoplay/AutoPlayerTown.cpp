@@ -207,6 +207,8 @@ bool AutoPlayer::SetHunts() {
         if (!MoveTo(kNoticeList, row, false)) return false;
         driver_.Press(kDecide);
         if (!Expect((expedition.hunt[size_t(quest)] != 0) == wanted(quest), "a hunt switched")) return false;
+        int32_t& huntLevel = record_.quests[size_t(quest)].huntLevel;
+        if (expedition.hunt[size_t(quest)] != 0 && huntLevel == 0) huntLevel = party.level;
     }
     return Leave();
 }

@@ -94,6 +94,9 @@ void NoteHoldings(PlayRecord& record, const PartyState& party) {
     MarkHoldings(record, party.maps, GoodsRange::kMapFirst);
     MarkHoldings(record, party.cards, GoodsRange::kCardFirst);
     MarkHoldings(record, party.notices, GoodsRange::kCertificateFirst);
+    for (int32_t q = 0; q < kQuestCapacity; ++q)
+        if (party.notices[size_t(q)] != Holding::kNone && record.quests[size_t(q)].noticeLevel == 0)
+            record.quests[size_t(q)].noticeLevel = party.level;
 }
 
 void NoteEnemies(PlayRecord& record, const std::vector<int32_t>& enemyIds) {
@@ -168,6 +171,8 @@ void WriteReport(std::ostream& out, const PlayRecord& record, const PartyState& 
             << ", \"recommended\": " << row.recommendedLevel
             << ", \"rated\": " << (RatedQuest(q) ? "true" : "false")
             << ", \"noticeHeld\": " << (party.notices[size_t(q)] != Holding::kNone ? "true" : "false")
+            << ", \"noticeLevel\": " << (r.noticeLevel > 0 ? std::to_string(r.noticeLevel) : "null")
+            << ", \"huntLevel\": " << (r.huntLevel > 0 ? std::to_string(r.huntLevel) : "null")
             << ", \"met\": " << (r.met ? "true" : "false") << ", \"clearLevel\": "
             << (r.clearLevel > 0 ? std::to_string(r.clearLevel) : "null")
             << ", \"clearFrames\": " << (r.clearLevel > 0 ? std::to_string(r.clearFrames) : "null")

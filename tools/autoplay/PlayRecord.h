@@ -35,6 +35,8 @@ struct AreaRecord {
 };
 
 struct QuestRecord {
+    int32_t noticeLevel = 0;  // party level when the notice was first seen held (0: never)
+    int32_t huntLevel = 0;    // party level when its hunt was first switched on (0: never)
     bool met = false;
     int32_t clearLevel = 0;  // 0: never cleared
     int64_t clearFrames = 0;
