@@ -186,15 +186,12 @@ PartyState PrepareSimParty(const BattleSimSetup& setup) {
 BattleSimSummary SimulateBattles(const BattleSimSetup& setup, int32_t count, uint32_t seed) {
     SeedRandom(seed);
     const PartyState prepared = PrepareSimParty(setup);
+    const int32_t perExpedition = std::max(setup.expeditionBattles, 1);
+    const bool quest = setup.quest >= 0;
     BattleState battle;
     BattleSimSummary summary;
     double ticks = 0, gold = 0, experience = 0, falls = 0;
-    for (int32_t i = 0; i < count; ++i) {
-        PartyState party = prepared;
-        BuildItemActions(party, battle);
-        const Encounter encounter = setup.quest >= 0 ? QuestEncounter(setup.quest, setup.area)
-                                                     : RandomEncounter(setup.area, setup.depth);
-        const BattleOutcome outcome = RunBattle(battle, party, encounter);
+    auto count_battle = [&](const BattleOutcome& outcome) {
         ++summary.battles;
         summary.wins += outcome.result == SimResult::kWon;
         summary.losses += outcome.result == SimResult::kLost;
@@ -203,12 +200,31 @@ BattleSimSummary SimulateBattles(const BattleSimSetup& setup, int32_t count, uin
         gold += outcome.gold;
         experience += outcome.experience;
         falls += outcome.partyFalls;
+    };
+    // Quest expeditions all set out; area expeditions until enough battles.
+    while (quest ? summary.expeditions < count : summary.battles < count) {
+        ++summary.expeditions;
+        BuildItemActions(prepared, battle);  // departure
+        for (int32_t i = 0; i < perExpedition && (quest || summary.battles < count); ++i) {
+            PartyState party = prepared;
+            const bool questBattle = quest && i == perExpedition - 1;
+            const QuestData& row = QuestById(setup.quest);
+            const Encounter encounter = questBattle ? QuestEncounter(setup.quest, setup.area)
+                                        : quest     ? RandomEncounter(row.area, row.minLevel)
+                                                    : RandomEncounter(setup.area, setup.depth);
+            const BattleOutcome outcome = RunBattle(battle, party, encounter);
+            if (!quest || questBattle) count_battle(outcome);
+            if (outcome.result != SimResult::kLost) continue;
+            // A defeat sends the party home before its quest.
+            summary.questNotReached += quest && !questBattle;
+            break;
+        }
     }
-    if (count > 0) {
-        summary.meanTicks = ticks / count;
-        summary.meanGold = gold / count;
-        summary.meanExperience = experience / count;
-        summary.fallsPerBattle = falls / count;
+    if (summary.battles > 0) {
+        summary.meanTicks = ticks / summary.battles;
+        summary.meanGold = gold / summary.battles;
+        summary.meanExperience = experience / summary.battles;
+        summary.fallsPerBattle = falls / summary.battles;
     }
     return summary;
 }

@@ -59,10 +59,19 @@ struct BattleSimSetup {
     int32_t area = 0;
     int32_t depth = 0;
     int32_t quest = -1;  // a quest battle instead of random encounters
+    // Battles fought on one expedition. Carried items' uses are restored
+    // only at departure, so they run down over an expedition's battles; a
+    // lost battle sends the party home. For a quest, the quest battle comes
+    // last, after this many less one random battles at the first level of
+    // its window (a quest is met at most once per expedition).
+    int32_t expeditionBattles = 1;
 };
 
+inline constexpr int32_t kDefaultExpeditionBattles = 10;
+
 struct BattleSimSummary {
-    int32_t battles = 0;
+    int32_t expeditions = 0;
+    int32_t battles = 0;  // counted battles: every battle, or the quest battles
     int32_t wins = 0;
     int32_t losses = 0;
     int32_t timeouts = 0;
@@ -70,6 +79,7 @@ struct BattleSimSummary {
     double meanGold = 0;
     double meanExperience = 0;
     double fallsPerBattle = 0;
+    int32_t questNotReached = 0;  // expeditions lost before their quest battle
 };
 
 // A party as the game would have it: the members hired and in the party,
@@ -77,6 +87,8 @@ struct BattleSimSummary {
 // this changes), the carried items given.
 PartyState PrepareSimParty(const BattleSimSetup& setup);
 
-// `count` independent battles from the same prepared party, the generator
-// seeded with `seed`; each battle starts with the carried items' uses full.
+// Expeditions from the same prepared party, the generator seeded with
+// `seed`, until `count` battles are counted (for a quest: until `count`
+// expeditions have set out). Each expedition starts with the carried items'
+// uses full, as a departure does, and keeps what its battles leave.
 BattleSimSummary SimulateBattles(const BattleSimSetup& setup, int32_t count, uint32_t seed);

@@ -55,4 +55,38 @@ TEST_F(SimulationTest, BattlesThatCannotEndStopAtTheTickLimit) {
     EXPECT_LT(outcome.ticks, 3000 + kTicksPerFrame);
 }
 
+TEST_F(SimulationTest, CarriedItemUsesLastAWholeExpedition) {
+    // The hero's own attack is harmless: only the book (one use at quality
+    // 0) can win. A quest met first after departure is won every time; met
+    // after one random battle, the book is spent on the way. The hero
+    // outlasts every battle it cannot win.
+    CharacterData& hero = CharacterTable()[kTestCharacter];
+    hero.skills = {SkillId(0)};
+    hero.params.Base(BaseParam::kHp) = 50000000;
+    hero.params.Base(BaseParam::kHit) = 100;
+    EnemyTable()[kTestEnemy].params.Base(BaseParam::kHp) = 80;
+    constexpr int32_t kQuest = kQuestCapacity - 1;
+    const QuestData saved = QuestTable()[kQuest];
+    QuestData& quest = QuestTable()[kQuest];
+    quest.title = WString("テスト討伐");
+    quest.enemies = {kTestEnemy};
+    quest.rows = {0};
+
+    BattleSimSetup setup;
+    setup.members = {MemberSetup{kTestCharacter}};
+    setup.carried[0] = PackItem(200, 0);
+    setup.quest = kQuest;
+    const BattleSimSummary fresh = SimulateBattles(setup, 3, 7);
+    EXPECT_EQ(fresh.expeditions, 3);
+    EXPECT_EQ(fresh.wins, 3);
+
+    setup.expeditionBattles = 2;
+    const BattleSimSummary spent = SimulateBattles(setup, 3, 7);
+    EXPECT_EQ(spent.expeditions, 3);
+    EXPECT_EQ(spent.battles, 3);
+    EXPECT_EQ(spent.wins, 0);
+    EXPECT_EQ(spent.timeouts, 3);
+    QuestTable()[kQuest] = saved;
+}
+
 }  // namespace

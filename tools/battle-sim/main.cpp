@@ -1,8 +1,10 @@
 // Runs many battles headless with the real rules and tables and prints how
 // they went, for balancing the content.
 //   battle-sim [--battles N] [--seed S] [--party 0,1] [--level L]
-//              [--area A] [--depth D] [--quest Q]
+//              [--area A] [--depth D] [--quest Q] [--expedition B]
 //              [--equip CHAR:SLOT:ITEM:QUALITY]... [--carry SLOT:ITEM:QUALITY]...
+// Battles are grouped into expeditions of B battles (10, or 1 for a quest):
+// carried items' uses are restored only at each departure, as in the game.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -19,7 +21,7 @@ namespace {
 int Usage() {
     std::fprintf(stderr,
                  "usage: battle-sim [--battles N] [--seed S] [--party 0,1] [--level L]\n"
-                 "                  [--area A] [--depth D] [--quest Q]\n"
+                 "                  [--area A] [--depth D] [--quest Q] [--expedition B]\n"
                  "                  [--equip CHAR:SLOT:ITEM:QUALITY]... [--carry SLOT:ITEM:QUALITY]...\n");
     return 2;
 }
@@ -33,6 +35,7 @@ int main(int argc, char** argv) {
     BattleSimSetup setup;
     setup.carried[0] = PackItem(1, 30);  // what a new game carries
     std::vector<std::vector<int32_t>> equips;
+    int32_t expedition = 0;  // battles per expedition; 0: the default
 
     for (int i = 1; i < argc; ++i) {
         const char* option = argv[i];
@@ -47,12 +50,14 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(option, "--area") && v.size() == 1) setup.area = v[0];
         else if (!std::strcmp(option, "--depth") && v.size() == 1) setup.depth = v[0];
         else if (!std::strcmp(option, "--quest") && v.size() == 1) setup.quest = v[0];
+        else if (!std::strcmp(option, "--expedition") && v.size() == 1 && v[0] >= 1) expedition = v[0];
         else if (!std::strcmp(option, "--equip") && v.size() == 4) equips.push_back(v);
         else if (!std::strcmp(option, "--carry") && v.size() == 3 && v[0] >= 0 && v[0] < kCarriedSlots)
             setup.carried[v[0]] = v[1] == 0 ? 0 : PackItem(v[1], v[2]);
         else return Usage();
     }
     if (battles < 1 || members.empty() || members.size() > kMaxPartySize) return Usage();
+    setup.expeditionBattles = expedition > 0 ? expedition : setup.quest >= 0 ? 1 : kDefaultExpeditionBattles;
 
     BuildTablesForSimulation();
     if (!CharactersExist("battle-sim", members)) return 2;
@@ -84,8 +89,15 @@ int main(int argc, char** argv) {
     if (setup.quest >= 0) std::printf("quest %d\n", setup.quest);
     else std::printf("area %d, depth %d\n", setup.area, setup.depth);
     std::printf("battles          %d (seed %u, %.2f s)\n", s.battles, seed, seconds);
+    if (setup.quest >= 0)
+        std::printf("expeditions      %d: %d random battles, then the quest; %d lost on the way\n",
+                    s.expeditions, setup.expeditionBattles - 1, s.questNotReached);
+    else
+        std::printf("expeditions      %d of up to %d battles (a defeat goes home)\n", s.expeditions,
+                    setup.expeditionBattles);
+    std::printf("carried items    uses restored at each departure only\n");
     std::printf("win rate         %.4f (%d won, %d lost, %d timed out)\n",
-                static_cast<double>(s.wins) / s.battles, s.wins, s.losses, s.timeouts);
+                s.battles > 0 ? static_cast<double>(s.wins) / s.battles : 0.0, s.wins, s.losses, s.timeouts);
     std::printf("mean length      %.1f ticks\n", s.meanTicks);
     std::printf("mean gold        %.2f\n", s.meanGold);
     std::printf("mean experience  %.2f\n", s.meanExperience);
