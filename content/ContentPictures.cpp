@@ -1,12 +1,14 @@
 #include "content/ContentPictures.h"
 
+#include "engine/notice/PictureFiles.h"
+
 void LoadEffectPicture(EffectData& row) {
     row.sprite.Release();
     if (row.picture.Empty()) return;
     WString path;
     path.Format("image\\effect\\%S", row.picture);
     // A failed step leaves the rest of the row's picture steps undone.
-    if (!row.sprite.Load(path, Size{row.columns, row.rows})) return;
+    if (!LoadGamePicture(row.sprite, path, Size{row.columns, row.rows})) return;
     if (!row.sprite.ApplyColorKey()) return;
     row.sprite.ShiftHSV(row.hue, 0, 0);
 }
@@ -16,7 +18,7 @@ void LoadEnemyPicture(EnemyData& row) {
     if (row.picture.Empty()) return;
     WString path;
     path.Format("image\\enemy\\%S", row.picture);
-    if (!row.sprite.Load(path, Size{1, 1})) return;
+    if (!LoadGamePicture(row.sprite, path)) return;
     if (!row.sprite.ApplyColorKey()) return;
     if (!row.sprite.ShiftHSV(row.hue, 0, 0)) return;
     const Size size = row.sprite.ImageSize();
@@ -29,5 +31,5 @@ void LoadCharacterFace(CharacterData& row) {
     if (row.name.Empty()) return;
     WString path;
     path.Format("image\\face\\%d.bmp", row.faceNumber);
-    row.face.Load(path, Size{1, 1});
+    LoadGamePicture(row.face, path);
 }

@@ -1,11 +1,12 @@
 #include "flow/SharedPictures.h"
 
+#include "engine/notice/PictureFiles.h"
 #include "flow/Palette.h"
 
 namespace {
 
 void LoadKeyed(Texture& texture, const WString& path) {
-    if (texture.Load(path)) texture.ApplyColorKey();
+    if (LoadGamePicture(texture, path)) texture.ApplyColorKey();
 }
 
 }  // namespace
@@ -20,7 +21,7 @@ void LoadSharedPictures() {
     WString path;
     for (size_t n = 0; n < p.backgrounds.size(); ++n) {
         path.Format("image\\back\\%d.bmp", static_cast<int32_t>(n));
-        p.backgrounds[n].Load(path);
+        LoadGamePicture(p.backgrounds[n], path);
     }
     for (size_t n = 0; n < p.statusIcons.size(); ++n) {
         path.Format("image\\state\\%d.bmp", static_cast<int32_t>(n));

@@ -3,6 +3,10 @@
 #include FT_OUTLINE_H
 
 #include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "engine/notice/Missing.h"
 
 namespace font {
 
@@ -15,10 +19,10 @@ struct FontChoice {
     bool slant = false;
 };
 
-// Asks fontconfig for the face: the named family if installed, else the
-// system's Japanese default; synthetic bold and slant where fontconfig
-// says the chosen face lacks them.
-bool ChooseFont(const FontSpec& fontSpec, FontChoice& choice) {
+// Asks fontconfig for the faces: the named family if installed, else the
+// system's Japanese default, then everything else in order of fit; synthetic
+// bold and slant where fontconfig says a face lacks them.
+bool ChooseFonts(const FontSpec& fontSpec, std::vector<FontChoice>& choices) {
     ConfigHandle config(FcInitLoadConfigAndFonts());
     if (!config) return false;
     PatternHandle pattern(FcNameParse(reinterpret_cast<const FcChar8*>(":lang=ja:spacing=mono")));
@@ -35,44 +39,66 @@ bool ChooseFont(const FontSpec& fontSpec, FontChoice& choice) {
     FcConfigSubstitute(config.get(), pattern.get(), FcMatchPattern);
     FcDefaultSubstitute(pattern.get());
 
+    // Every face fontconfig knows, best first: when the best one cannot be
+    // opened (a broken file) the next one stands in, Japanese or not.
     FcResult result = FcResultNoMatch;
-    PatternHandle match(FcFontMatch(config.get(), pattern.get(), &result));
-    if (!match) return false;
-    FcChar8* file = nullptr;
-    if (FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch) return false;
-    choice.file = reinterpret_cast<const char*>(file);
-    FcPatternGetInteger(match.get(), FC_INDEX, 0, &choice.index);
-    FcBool embolden = FcFalse;
-    FcPatternGetBool(match.get(), FC_EMBOLDEN, 0, &embolden);
-    choice.embolden = embolden != FcFalse;
-    int slant = FC_SLANT_ROMAN;
-    FcPatternGetInteger(match.get(), FC_SLANT, 0, &slant);
-    choice.slant = fontSpec.italic != 0 && slant == FC_SLANT_ROMAN;
-    return true;
+    std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)> sorted(
+        FcFontSort(config.get(), pattern.get(), FcFalse, nullptr, &result), FcFontSetDestroy);
+    if (!sorted) return false;
+    // A few stand-ins are enough: a broken best file is rare.
+    for (int n = 0; n < sorted->nfont && choices.size() < 8; ++n) {
+        PatternHandle match(FcFontRenderPrepare(config.get(), pattern.get(), sorted->fonts[n]));
+        FcChar8* file = nullptr;
+        if (!match || FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch) continue;
+        FontChoice candidate;
+        candidate.file = reinterpret_cast<const char*>(file);
+        FcPatternGetInteger(match.get(), FC_INDEX, 0, &candidate.index);
+        FcBool embolden = FcFalse;
+        FcPatternGetBool(match.get(), FC_EMBOLDEN, 0, &embolden);
+        candidate.embolden = embolden != FcFalse;
+        int slant = FC_SLANT_ROMAN;
+        FcPatternGetInteger(match.get(), FC_SLANT, 0, &slant);
+        candidate.slant = fontSpec.italic != 0 && slant == FC_SLANT_ROMAN;
+        choices.push_back(std::move(candidate));
+    }
+    return !choices.empty();
 }
 
 }  // namespace
 
 bool FontFace::Open(const FontSpec& fontSpec) {
     Close();
-    FontChoice choice;
-    if (fontSpec.height <= 0 || !ChooseFont(fontSpec, choice)) return false;
+    std::vector<FontChoice> choices;
+    if (fontSpec.height <= 0) return false;
+    if (!ChooseFonts(fontSpec, choices)) {
+        ReportMissing(MissingKind::kFont, "");
+        return false;
+    }
     FT_Library library = nullptr;
     if (FT_Init_FreeType(&library) != 0) return false;
     library_.reset(library);
-    FT_Face face = nullptr;
-    if (FT_New_Face(library, choice.file.c_str(), choice.index, &face) != 0) {
-        Close();
-        return false;
-    }
-    face_.reset(face);
     // The width field is an average character width: for a Japanese face
     // that is half the em, so twice it is the horizontal em size.
     const FT_UInt xSize = fontSpec.width > 0 ? FT_UInt(fontSpec.width) * 2 : 0;
-    if (FT_Set_Pixel_Sizes(face, xSize, FT_UInt(fontSpec.height)) != 0) {
+    const FontChoice* opened = nullptr;
+    for (const FontChoice& choice : choices) {
+        FT_Face face = nullptr;
+        if (FT_New_Face(library, choice.file.c_str(), choice.index, &face) != 0) continue;
+        face_.reset(face);
+        if (FT_Set_Pixel_Sizes(face, xSize, FT_UInt(fontSpec.height)) == 0) {
+            opened = &choice;
+            break;
+        }
+        face_.reset();
+    }
+    if (opened == nullptr) {
         Close();
+        ReportMissing(MissingKind::kFont, "");
         return false;
     }
+    const FontChoice& choice = *opened;
+    FT_Face face = face_.get();
+    if (FT_Get_Char_Index(face, u'\u3042') == 0) ReportMissing(MissingKind::kJapaneseFont, choice.file);
     file_ = choice.file;
     ascent_ = int32_t((face->size->metrics.ascender + 32) >> 6);
     // Synthetic bold strong enough to survive scaling the 128-pixel glyphs

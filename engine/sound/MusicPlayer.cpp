@@ -1,5 +1,6 @@
 #include "engine/sound/MusicPlayer.h"
 
+#include "engine/notice/Missing.h"
 #include "platform/NativePath.h"
 #include "platform/Utf.h"
 #include "sxplay/SxPlay.h"
@@ -36,12 +37,20 @@ void MusicPlayer::Stop() {
 }
 
 bool MusicPlayer::Play(const WString& path) {
-    if (!enabled_ || !open_) return false;
+    if (!enabled_) return false;
+    if (!open_) {
+        // Said the first time the game asks for music it cannot have.
+        ReportMissing(MissingKind::kMusicOutput, "");
+        return false;
+    }
     Stop();
     // The library opens the file itself, so it gets the native path.
-    const std::u16string native = platform::Utf8ToUtf16(platform::NativePath(path.View()));
-    if (library_.load(native.c_str()) != 0) return false;
-    if (library_.play() != 0) return false;
+    const std::string file = platform::NativePath(path.View());
+    const std::u16string native = platform::Utf8ToUtf16(file);
+    if (library_.load(native.c_str()) != 0 || library_.play() != 0) {
+        ReportMissing(MissingKind::kTune, file);
+        return false;
+    }
     playing_ = true;
     return true;
 }

@@ -1,5 +1,6 @@
 #include "engine/sound/SoundPlayer.h"
 
+#include "engine/notice/Missing.h"
 #include "platform/NativePath.h"
 
 SoundPlayer::~SoundPlayer() {
@@ -9,7 +10,10 @@ SoundPlayer::~SoundPlayer() {
 bool SoundPlayer::Init(SDL_Window*) {
     if (initialised_) return false;
     auto audio = std::make_unique<platform::SdlSubsystem>(SDL_INIT_AUDIO);
-    if (!audio->Ok()) return false;
+    if (!audio->Ok()) {
+        ReportMissing(MissingKind::kSoundDevice, SDL_GetError());
+        return false;
+    }
     SDL_AudioSpec want{};
     want.freq = 44100;
     want.format = AUDIO_F32SYS;
@@ -21,7 +25,10 @@ bool SoundPlayer::Init(SDL_Window*) {
     // The mixer works at the device's rate; SDL converts to its sample format.
     const SDL_AudioDeviceID device =
         SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
-    if (device == 0) return false;
+    if (device == 0) {
+        ReportMissing(MissingKind::kSoundDevice, SDL_GetError());
+        return false;
+    }
     mixer_ = std::make_unique<Mixer>(have.freq);
     audio_ = std::move(audio);
     device_ = device;
@@ -38,8 +45,12 @@ void SDLCALL SoundPlayer::Callback(void* self, Uint8* stream, int length) {
 bool SoundPlayer::Play(const WString& path) {
     if (!enabled_ || !initialised_) return false;
     WavSound sound;
-    if (!ReadWavFile(platform::NativePath(path.View()), sound)) return false;
-    if (!mixer_->Start(sound)) return false;
+    const std::string file = platform::NativePath(path.View());
+    // A missing, broken or unplayable file is left silent.
+    if (!ReadWavFile(file, sound) || !mixer_->Start(sound)) {
+        ReportMissing(MissingKind::kSound, file);
+        return false;
+    }
     loaded_ = true;
     return true;
 }

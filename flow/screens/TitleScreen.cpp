@@ -1,5 +1,6 @@
 // The title: "はじめから" starts a new game, "つづきから" opens the slot list.
 #include "content/MusicFiles.h"
+#include "engine/notice/Missing.h"
 #include "flow/ListSources.h"
 #include "flow/MusicChange.h"
 #include "flow/Palette.h"
@@ -76,6 +77,14 @@ void DrawTitle() {
         DrawTextAt({320, 140}, WString("ハルモア２"), palette::kRed, kAlignCentre, kAlignCentre);
         SetGlyphs(48, 4);
         Widget(kTitleMenu).Draw(Box(320 - 100, 360 - 60, 200, 120));
+        // What the game is doing without (no sound, no font for Japanese, a
+        // missing picture), so the player does not wonder.
+        const std::vector<WString> notices = MissingNotices();
+        SetGlyphs(14, 0);
+        for (size_t n = 0; n < notices.size() && n < 3; ++n) {
+            DrawTextAt({320, 478 - 16 * int32_t(notices.size() - n)}, notices[n], palette::kWhite,
+                       kAlignCentre, kAlignCentre);
+        }
     } else {
         DrawWidget(kSlotList, Box(10, 10, 610, 460), 18);
     }
