@@ -11,6 +11,8 @@ void LoadEffectPicture(EffectData& row) {
     if (!LoadGamePicture(row.sprite, path, Size{row.columns, row.rows})) return;
     if (!row.sprite.ApplyColorKey()) return;
     row.sprite.ShiftHSV(row.hue, 0, 0);
+    // Never locked again: the device's copy is the only one kept.
+    row.sprite.DropPixelCopy();
 }
 
 void LoadEnemyPicture(EnemyData& row) {
@@ -21,6 +23,7 @@ void LoadEnemyPicture(EnemyData& row) {
     if (!LoadGamePicture(row.sprite, path)) return;
     if (!row.sprite.ApplyColorKey()) return;
     if (!row.sprite.ShiftHSV(row.hue, 0, 0)) return;
+    row.sprite.DropPixelCopy();
     const Size size = row.sprite.ImageSize();
     row.sprite.SetImageSize(Size{static_cast<int32_t>(size.w * row.scale),
                                  static_cast<int32_t>(size.h * row.scale)});
@@ -31,5 +34,5 @@ void LoadCharacterFace(CharacterData& row) {
     if (row.name.Empty()) return;
     WString path;
     path.Format("image\\face\\%d.bmp", row.faceNumber);
-    LoadGamePicture(row.face, path);
+    if (LoadGamePicture(row.face, path)) row.face.DropPixelCopy();
 }

@@ -7,6 +7,8 @@ namespace {
 
 void LoadKeyed(Texture& texture, const WString& path) {
     if (LoadGamePicture(texture, path)) texture.ApplyColorKey();
+    // Never locked again: the device's copy is the only one kept.
+    texture.DropPixelCopy();
 }
 
 }  // namespace
@@ -21,7 +23,7 @@ void LoadSharedPictures() {
     WString path;
     for (size_t n = 0; n < p.backgrounds.size(); ++n) {
         path.Format("image\\back\\%d.bmp", static_cast<int32_t>(n));
-        LoadGamePicture(p.backgrounds[n], path);
+        if (LoadGamePicture(p.backgrounds[n], path)) p.backgrounds[n].DropPixelCopy();
     }
     for (size_t n = 0; n < p.statusIcons.size(); ++n) {
         path.Format("image\\state\\%d.bmp", static_cast<int32_t>(n));

@@ -63,6 +63,9 @@ std::unique_ptr<Synth> Synth::Create(double sampleRate) {
     fluid_settings_setnum(handles->settings.get(), "synth.sample-rate", sampleRate);
     fluid_settings_setnum(handles->settings.get(), "synth.gain", 0.5);
     fluid_settings_setint(handles->settings.get(), "synth.cpu-cores", 1);
+    // Sample data is read when a program selects it, not the whole SoundFont
+    // at load: a General MIDI font is well over 100 MiB, a song uses a few.
+    fluid_settings_setint(handles->settings.get(), "synth.dynamic-sample-loading", 1);
     handles->synth.reset(new_fluid_synth(handles->settings.get()));
     if (!handles->synth) return nullptr;
     for (const std::string& path : SoundFontCandidates()) {
