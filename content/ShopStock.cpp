@@ -54,7 +54,7 @@ constexpr int32_t kStonePrices[] = {30000, 80000, 180000, 400000};
 
 // Recipes the shop can teach: every consumable and book, fifteen weapons
 // of each line, and the first grades of accessories; not the recipes a new
-// game starts with (炎の書, ブロンズソード, ショートボウ).
+// game starts with (火の書, ブロンズソード, ショートボウ).
 // Columns: first product, last product, step.
 struct ProductRun {
     int32_t first, last, step;

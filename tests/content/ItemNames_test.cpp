@@ -54,7 +54,7 @@ TEST_F(ItemNames, SuffixesFollowTheSeriesLayout) {
     const char* variants[] = {"", "Ⅱ", "Ⅲ", "A", "AⅡ", "AⅢ", "R", "RⅡ", "RⅢ"};
     for (int32_t e = 0; e < 7; ++e)
         for (int32_t v = 0; v < 9; ++v) EXPECT_EQ(N(200 + 9 * e + v), N(200 + 9 * e) + variants[v]);
-    EXPECT_EQ(N(209), "炎の書");
+    EXPECT_EQ(N(209), "火の書");
     // Tags and melts: blocks of six ids, four of them used.
     for (int32_t first : {300, 400}) {
         for (int32_t block = first; block < first + 96 && block < 460; block += 6) {

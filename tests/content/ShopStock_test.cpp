@@ -120,7 +120,7 @@ TEST_F(ShopStock, ObtainableGoodsFollowRecipesFromWhatCanBeHad) {
     EXPECT_TRUE(held[1811]);   // a starting recipe
     EXPECT_TRUE(held[1]);      // the carried herb
     EXPECT_FALSE(held[0]);
-    // A new game holds the recipe of 炎の書 (209), and the shop sells two of
+    // A new game holds the recipe of 火の書 (209), and the shop sells two of
     // its ingredients; the thread (1150) is the missing one.
     ASSERT_FALSE(held[1150]);
     EXPECT_FALSE(held[209]);

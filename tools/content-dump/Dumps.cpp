@@ -2,6 +2,7 @@
 
 #include "Tsv.h"
 #include "WorldDumps.h"
+#include "content/ContentAudit.h"
 #include "content/ContentDatabase.h"
 #include "content/GoodsNames.h"
 #include "content/Items.h"
@@ -197,6 +198,37 @@ void Unobtainable(Tsv& out) {
     }
 }
 
+// Content that can never matter in play; empty when the tables are sound.
+void Audit(Tsv& out) {
+    out.Header({"finding", "id", "name", "detail"});
+    for (int32_t id : UnusedSkills()) {
+        out << "unused skill" << id << SkillById(id).name << "";
+        out.End();
+    }
+    for (int32_t id : MaterialsWithoutSource()) {
+        out << "material without source" << id << ItemName(id) << "";
+        out.End();
+    }
+    for (int32_t id : MaterialsWithoutUse()) {
+        out << "material without use" << id << ItemName(id) << "";
+        out.End();
+    }
+    for (const DeadAction& d : DeadEnemyActions()) {
+        out << "dead enemy action" << d.enemyId << EnemyById(d.enemyId).name
+            << FormatNarrow("%s(%d): %s", SkillById(d.skillId).name.ToUtf8().c_str(), d.skillId, d.why.c_str());
+        out.End();
+    }
+    for (const NameClash& c : NameClashes()) {
+        out << "name clash in " + c.table << c.second << c.secondName
+            << FormatNarrow("reads as %s (%d)", c.firstName.c_str(), c.first);
+        out.End();
+    }
+    for (const std::string& name : OffSpellings()) {
+        out << "off spelling" << "" << name << "";
+        out.End();
+    }
+}
+
 void Problems(Tsv& out) {
     out.Header({"problem"});
     for (const std::string& p : ContentProblems()) {
@@ -225,6 +257,7 @@ constexpr Dump kDumps[] = {
     {"quests", "the quests with enemies, rewards and reinforcements", DumpQuests},
     {"unobtainable", "recipe ingredients no table lets the player obtain", Unobtainable},
     {"problems", "faults found while building the tables", Problems},
+    {"audit", "unused skills, materials without source or use, dead enemy actions, clashing names", Audit},
 };
 
 }  // namespace
