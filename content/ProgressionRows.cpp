@@ -135,6 +135,7 @@ constexpr ProgressionRow kRows[] = {
     {7,  60, Slot(8, 511)},
     {7,  75, Title("付き人")},
     {7,  75, Gain("物理耐性", 20)},
+    {7,  85, Slot(10, 294)},
     {7, 100, Slot(9, 512)},
 
     // 8 サンダーマージ: thunder in every form.
@@ -150,6 +151,7 @@ constexpr ProgressionRow kRows[] = {
     {8,  75, Title("雷神")},
     {8,  75, Gain("雷吸収", 50)},
     {8,  90, Slot(6, 385)},
+    {8, 100, Slot(3, 525)},
     {8, 130, Slot(7, 386)},
 
     // 9 忍者: arts that any blade allows, and speed.
@@ -196,6 +198,7 @@ constexpr ProgressionRow kRows[] = {
     {11,  75, Title("すごいシスター")},
     {11,  75, Slot(8, 331)},
     {11, 100, Slot(4, 540)},
+    {11, 120, Slot(9, 273)},
 
     // 12 メシア: holy light that heals the bearer as it strikes.
     {12,   0, Gain("天聖", 10)},
@@ -238,6 +241,7 @@ constexpr ProgressionRow kRows[] = {
     {14,  42, Slot(6, 526)},
     {14,  55, Slot(2, 538)},
     {14,  70, Slot(1, 401)},
+    {14,  80, Slot(3, 523)},
     {14,  90, Slot(7, 321)},
     {14, 120, Title("すごい妖精")},
     {14, 120, Slot(1, 404)},
@@ -314,6 +318,7 @@ constexpr ProgressionRow kRows[] = {
     {19,  70, Slot(6, 532)},
     {19,  90, Slot(3, 449)},
     {19, 120, Slot(4, 443)},
+    {19, 150, Slot(6, 533)},
     {19, 200, Title("暗黒魔道士")},
     {19, 200, Slot(7, 447)},
 
