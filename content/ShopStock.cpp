@@ -49,7 +49,19 @@ constexpr int32_t kTreasureProgress[] = {10, 20, 30, 50, 80, 100};
 constexpr int32_t kTreasurePrices[] = {40000, 70000, 100000, 200000, 400000, 800000};
 
 // Stones of every element and the rainbow set at quality 90, by grade.
-constexpr int32_t kStoneProgress[] = {5, 15, 30, 50};
+// The finest come with the areas where their element rules: the plain
+// ones by the mountain, darkness after the sea, light in the castle, and
+// the rainbow set once every rated quest is done (140).
+constexpr int32_t kStoneProgress[8][4] = {
+    {5, 15, 30, 50},   // 無
+    {5, 15, 30, 60},   // 火
+    {5, 15, 35, 70},   // 氷
+    {5, 15, 35, 80},   // 雷
+    {5, 15, 40, 90},   // 風
+    {5, 20, 70, 120},  // 光
+    {5, 20, 60, 105},  // 闇
+    {10, 40, 110, 140},  // 虹
+};
 constexpr int32_t kStonePrices[] = {30000, 80000, 180000, 400000};
 
 // Recipes the shop can teach: every consumable and book, fifteen weapons
@@ -111,7 +123,8 @@ void BuildShopStock() {
         Add(kTreasure, kTreasureQuality[i], 0, kTreasureProgress[i], kNoRamp, 500, kTreasurePrices[i]);
     for (int32_t set = 0; set < 8; ++set)
         for (int32_t grade = 0; grade < 4; ++grade)
-            Add(1000 + 4 * set + grade, 90, 0, kStoneProgress[grade], kNoRamp, 300, kStonePrices[grade]);
+            Add(1000 + 4 * set + grade, 90, 0, kStoneProgress[set][grade], kNoRamp, 300,
+                kStonePrices[grade]);
     for (const ProductRun& run : kTaughtRecipes) {
         for (int32_t product = run.first; product <= run.last; product += run.step) {
             const int32_t worth = Worth(product);

@@ -101,6 +101,33 @@ TEST_F(ShopStock, EveryRowCanBeDrawn) {
     EXPECT_EQ(ownPrice, 21);
 }
 
+// Progress is the number of quests defeated. Taking the areas in order,
+// each area's rated quests (those with a shown recommended level) must
+// bring something new to the shop, up to the very last of them.
+TEST_F(ShopStock, NewRowsKeepComingUntilEveryRatedQuestIsDone) {
+    std::vector<int32_t> ratedByArea(kAreaCapacity, 0);
+    int32_t rated = 0;
+    for (const QuestData& q : QuestTable()) {
+        if (q.title.Empty() || q.recommendedLevel >= 500) continue;
+        ++ratedByArea[q.area];
+        ++rated;
+    }
+    if (rated == 0) GTEST_SKIP() << "quests not built yet";
+    int32_t latest = 0;
+    for (const ShopRow& r : Rows()) latest = std::max(latest, r.minProgress);
+    EXPECT_EQ(latest, rated);
+    int32_t before = 0;
+    for (int32_t a = 0; a < kAreaCapacity; ++a) {
+        if (ratedByArea[a] == 0) continue;
+        const int32_t after = before + ratedByArea[a];
+        const bool fresh = std::any_of(Rows().begin(), Rows().end(), [&](const ShopRow& r) {
+            return r.minProgress > before && r.minProgress <= after;
+        });
+        EXPECT_TRUE(fresh) << "area " << a << ": nothing new from " << before + 1 << " to " << after;
+        before = after;
+    }
+}
+
 TEST_F(ShopStock, ObtainableGoodsFollowRecipesFromWhatCanBeHad) {
     // Only a new game and the shop count here: the areas and quests are
     // taken away for this test and built again after it.
