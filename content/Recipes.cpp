@@ -258,6 +258,12 @@ void Consumables() {
         ForAll(base + 2, 5000, base, 1151);
         ForAll(base + 3, 50000, base + 1, 1152);
     }
+    // A sentence of death passes every guard, a boss's too: its tags want
+    // a god's proof and a demon's soul, so none before the castle falls.
+    Set(342, 100000, {{1152, 40}, {1221, 30}, {1212, 30}});
+    Better(343, 200000, 342, 1199, 1062);
+    ForAll(344, 150000, 342, 1152);
+    ForAll(345, 300000, 343, 1152);
     const int32_t melt[] = {1200, 1060, 1175, 1000, 1004, 1008, 1012, 1016, 1020, 1024};
     for (int32_t i = 0; i < 10; ++i) {
         const int32_t base = 400 + 6 * i;

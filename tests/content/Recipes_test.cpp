@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "ContentFixture.h"
+#include "content/Items.h"
+#include "content/PackedItem.h"
 
 namespace {
 
@@ -79,4 +82,47 @@ TEST_F(Recipes, NoProductNeedsItselfThroughOtherRecipes) {
         return true;
     };
     for (int32_t id = 0; id < kItemCapacity; ++id) EXPECT_TRUE(acyclic(id)) << id;
+}
+
+// "宣告" passes every resistance, so a tag of it made from what the first
+// two areas give would fell any boss long before the party could. Early
+// goods: the finds, drops and quest rewards of areas 0 and 1, and the shop
+// rows their quests open.
+TEST_F(Recipes, SentenceTagsNeedMoreThanTheFirstTwoAreasGive) {
+    if (AreaById(0).name.Empty()) GTEST_SKIP() << "areas not built yet";
+    std::vector<bool> early(kItemCapacity, false);
+    auto give = [&early](int32_t id) {
+        if (id > 0 && id < kItemCapacity) early[id] = true;
+    };
+    auto dropsOf = [&give](int32_t enemy) {
+        for (const DropEntry& d : EnemyById(enemy).drops) give(d.itemId);
+    };
+    int32_t earlyQuests = 0;
+    for (int32_t a = 0; a < 2; ++a) {
+        for (const FindRow& f : AreaById(a).finds) give(f.goodsId);
+        for (const EncounterRow& e : AreaById(a).encounters) dropsOf(e.enemyId);
+    }
+    for (const QuestData& q : QuestTable()) {
+        if (q.title.Empty() || q.area > 1) continue;
+        ++earlyQuests;
+        for (int32_t enemy : q.enemies) dropsOf(enemy);
+        for (PackedItem reward : q.rewards) give(PackedGoodsId(reward));
+    }
+    for (const ShopRow& r : ShopStockTable())
+        if (r.minProgress <= earlyQuests) give(r.goodsId);
+
+    std::function<bool(int32_t, int32_t)> makeable = [&](int32_t id, int32_t depth) {
+        if (early[id]) return true;
+        const RecipeData& r = R(id);
+        if (depth > 8 || r.ingredients.empty()) return false;
+        return std::all_of(r.ingredients.begin(), r.ingredients.end(),
+                           [&](const WeightedId& in) { return makeable(in.id, depth + 1); });
+    };
+    int32_t tags = 0;
+    for (int32_t id = 300; id < 400; ++id) {
+        if (MakeConsumable(id, 100).statusChance[StatusKind::kDoom] <= 0) continue;
+        ++tags;
+        EXPECT_FALSE(makeable(id, 0)) << id;
+    }
+    EXPECT_EQ(tags, 4);
 }
