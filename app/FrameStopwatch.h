@@ -37,5 +37,8 @@ private:
 inline uint32_t FramePadding(uint32_t period, uint32_t elapsed) {
     const auto p = static_cast<int32_t>(period);
     const auto e = static_cast<int32_t>(elapsed);
+    // An elapsed time of 2^31 ms or more reads as negative: that frame ran
+    // far past any period, it does not call for weeks of sleep.
+    if (e < 0) return 0;
     return p > e ? static_cast<uint32_t>(p - e) : 0;
 }

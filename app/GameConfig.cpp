@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
+#include "app/ConfigRanges.h"
 #include "engine/text/BinaryFile.h"
 #include "platform/GameFolders.h"
 #include "platform/NativePath.h"
@@ -105,6 +107,14 @@ bool LoadGameConfig(const char* path) {
         Config() = GameConfig::Defaults();
         return false;
     }
-    Config() = GameConfig::FromBytes(raw, got);
+    GameConfig config = GameConfig::FromBytes(raw, got);
+    // Values that would stall or hide the game fall back, each said once.
+    std::vector<std::string> notes;
+    if (!KeepConfigInRange(config, notes)) {
+        for (const std::string& note : notes)
+            std::fprintf(stderr, "%s: %s\n", platform::NativePath(WString(path).View()).c_str(),
+                         note.c_str());
+    }
+    Config() = config;
     return true;
 }

@@ -12,10 +12,12 @@ std::array<QuadVertex, 4> BuildQuad(const std::array<Point, 4>& corners,
     const int32_t row = cell / columns;
     const double du = grid.uExtent / columns;
     const double dv = grid.vExtent / rows;
+    // In doubles: the row after the last one a cell number can name would
+    // not fit in 32 bits.
     const float uL = static_cast<float>(column * du);
-    const float uR = static_cast<float>((column + 1) * du);
+    const float uR = static_cast<float>((column + 1.0) * du);
     const float vT = static_cast<float>(row * dv);
-    const float vB = static_cast<float>((row + 1) * dv);
+    const float vB = static_cast<float>((row + 1.0) * dv);
 
     std::array<QuadVertex, 4> quad;
     const float us[4] = {uL, uR, uR, uL};

@@ -8,6 +8,7 @@
 
 #include "engine/graphics/GraphicsDevice.h"
 #include "engine/graphics/HsvShift.h"
+#include "engine/graphics/PictureHeader.h"
 #include "platform/NativePath.h"
 
 namespace {
@@ -70,7 +71,9 @@ void Texture::Release() {
 
 bool Texture::Load(const WString& path, Size grid) {
     if (!Graphics().IsCreated() || !Empty()) return false;
-    platform::SurfaceHandle loaded(IMG_Load(platform::NativePath(path.View()).c_str()));
+    const std::string native = platform::NativePath(path.View());
+    if (!PictureSizeAcceptable(native)) return false;
+    platform::SurfaceHandle loaded(IMG_Load(native.c_str()));
     if (!loaded) return false;
     // Palettes, 24-bit pixels and PNG transparency all become 32-bit ARGB.
     platform::SurfaceHandle argb(

@@ -1,0 +1,42 @@
+#include "engine/graphics/PictureHeader.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+int64_t Le32(const uint8_t* p) {
+    return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
+}
+int64_t Be32(const uint8_t* p) {
+    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | uint32_t(p[3]);
+}
+
+bool SideAcceptable(int64_t side) { return side > 0 && side <= kLargestPictureSide; }
+
+}  // namespace
+
+bool PictureSizeAcceptable(const std::string& nativePath) {
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(nativePath.c_str(), "rb"), std::fclose);
+    if (!file) return true;  // the decoder says it is missing
+    uint8_t head[26] = {};
+    const size_t got = std::fread(head, 1, sizeof head, file.get());
+    if (got >= 2 && std::memcmp(head, "BM", 2) == 0) {
+        if (got < 26) return false;
+        const int64_t headerSize = Le32(head + 14);
+        if (headerSize == 12) {  // the old OS/2 head: 16-bit sides
+            return SideAcceptable(head[18] | head[19] << 8) && SideAcceptable(head[20] | head[21] << 8);
+        }
+        // Rows may run upwards: the height's sign only says which way.
+        return SideAcceptable(Le32(head + 18)) && SideAcceptable(std::llabs(Le32(head + 22)));
+    }
+    static const uint8_t kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (got >= 8 && std::memcmp(head, kPng, 8) == 0) {
+        if (got < 24) return false;
+        return SideAcceptable(Be32(head + 16)) && SideAcceptable(Be32(head + 20));
+    }
+    return true;
+}
