@@ -1,6 +1,12 @@
 #include "app/ExtraSettings.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "engine/sound/MusicPlayer.h"
+#include "sxplay/SxPlay.h"
 
 namespace {
 
@@ -35,6 +41,26 @@ TEST(ExtraSettings, BadLinesAreSkippedAndNamedTheOthersStillApply) {
     EXPECT_TRUE(s.soundFont.empty());
     EXPECT_TRUE(IsExtraSettingName("midi-out"));
     EXPECT_FALSE(IsExtraSettingName("width"));
+}
+
+// A chosen MIDI port that is gone and a SoundFont that is not there: both
+// are named, and the music falls back to the built-in synthesiser with the
+// system's SoundFont.
+TEST(MusicOutputChoice, AMissingPortOrSoundFontFallsBackAndIsNamed) {
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    testing::internal::CaptureStderr();
+    ChooseMusicOutput(57, "/nonexistent/none.sf2");
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("cannot read the SoundFont /nonexistent/none.sf2"), std::string::npos) << said;
+    EXPECT_NE(said.find("MIDI output 57 cannot be opened"), std::string::npos) << said;
+    if (access("/usr/share/sounds/sf2/default-GM.sf2", R_OK) == 0 ||
+        access("/usr/share/sounds/sf2/TimGM6mb.sf2", R_OK) == 0) {
+        EXPECT_TRUE(Music().Open());
+        Music().SetEnabled(1);
+        EXPECT_FALSE(Music().Play(WString("music\\no such tune.mid")));
+        EXPECT_TRUE(Music().Open());
+    }
+    SXSetSoundFontA(nullptr);
 }
 
 }  // namespace

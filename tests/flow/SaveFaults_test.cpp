@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <thread>
@@ -122,15 +123,32 @@ TEST_F(SaveTest, SaveFailsWhenTheFolderCannotBeMade) {
 }
 
 TEST_F(SaveTest, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldSave) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders; the other failure tests cover it";
     SetSomeState(1000);
     ASSERT_TRUE(SaveGame(4));
     const Bytes old = ReadBytes(Slot(4));
-    fs::permissions("save", fs::perms::owner_read | fs::perms::owner_exec);
+    fs::permissions("save", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
     SetSomeState(2000);
-    EXPECT_FALSE(SaveGame(4));
+    if (geteuid() != 0) {
+        EXPECT_FALSE(SaveGame(4));
+    } else {
+        // Root writes anywhere: the save is tried by a child that has become
+        // an ordinary user, for whom the folder is read-only.
+        fs::permissions(".", fs::perms::others_exec | fs::perms::others_read, fs::perm_options::add);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const bool dropped = setgid(65534) == 0 && setuid(65534) == 0;
+            _exit(!dropped ? 2 : SaveGame(4) ? 1 : 0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the save claimed success, 2: could not become a user";
+    }
     fs::permissions("save", fs::perms::owner_all);
     EXPECT_EQ(ReadBytes(Slot(4)), old);
+    EXPECT_FALSE(fs::exists("save/4.tmp"));
 }
 
 // The process may not grow a file past a limit; the kernel then fails the
