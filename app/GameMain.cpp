@@ -16,6 +16,7 @@
 #include "engine/sound/MusicPlayer.h"
 #include "engine/sound/SoundPlayer.h"
 #include "flow/GameFlow.h"
+#include "flow/SharedPictures.h"
 #include "platform/Clock.h"
 #include "platform/NativePath.h"
 #include "platform/SdlHandles.h"
@@ -138,6 +139,15 @@ uint32_t RunFrame(uint32_t (*now)()) {
     return FramePadding(period, stopwatch.Elapsed(0));  // stopped: the clock is not read
 }
 
+uint32_t UseIdleTime(uint32_t pause, uint32_t (*now)()) {
+    // A hit effect strip takes a few ms to decode and upload.
+    constexpr uint32_t kRoomForOnePicture = 8;
+    const uint32_t start = now();
+    uint32_t used = 0;
+    while (used + kRoomForOnePicture <= pause && LoadQueuedPicture()) used = now() - start;
+    return used < pause ? pause - used : 0;
+}
+
 void ShutdownGame() {
     ShutdownFlow();
     Graphics().Release();
@@ -162,7 +172,7 @@ int GameMain(const PositionalArgs& /*args*/, const OptionValues& /*options*/) {
             continue;
         }
         const uint32_t pause = RunFrame(platform::NowMs);
-        if (pause > 0) platform::SleepMs(pause);
+        if (pause > 0) platform::SleepMs(UseIdleTime(pause, platform::NowMs));
     }
     ShutdownGame();
     return 0;

@@ -15,6 +15,9 @@ int GameMain(const PositionalArgs& args, const OptionValues& options);
 bool StartGame();
 // One frame: input, update, draw, tweens, present. Returns the ms to sleep.
 uint32_t RunFrame(uint32_t (*now)());
+// Spends a frame's pause loading the pictures still queued, starting one
+// only while enough of the pause is left. Returns the ms still to sleep.
+uint32_t UseIdleTime(uint32_t pause, uint32_t (*now)());
 // Handles one event; true when it is the quit message.
 bool HandleEvent(const SDL_Event& event);
 void ShutdownGame();

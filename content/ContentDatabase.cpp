@@ -1,5 +1,6 @@
 #include "content/ContentDatabase.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "content/Areas.h"
@@ -109,13 +110,44 @@ void BuildLateContentTables() {
     BuildQuests();
 }
 
-void LoadContentPictures() {
-    for (EffectData& row : EffectTable()) LoadEffectPicture(row);
-    for (EnemyData& row : EnemyTable()) LoadEnemyPicture(row);
+namespace {
+
+// Queued rows: enemies first, then effects; positions past the end mean
+// nothing is waiting.
+size_t g_nextQueued = SIZE_MAX;
+
+}  // namespace
+
+void QueueContentPictures() {
     for (CharacterData& row : CharacterTable()) LoadCharacterFace(row);
+    g_nextQueued = 0;
+}
+
+bool LoadQueuedContentPicture() {
+    auto& enemies = EnemyTable();
+    auto& effects = EffectTable();
+    if (g_nextQueued >= enemies.size() + effects.size()) return false;
+    const size_t n = g_nextQueued++;
+    if (n < enemies.size()) {
+        LoadEnemyPicture(enemies[n]);
+    } else {
+        LoadEffectPicture(effects[n - enemies.size()]);
+    }
+    return true;
+}
+
+void LoadQueuedContentPictures() {
+    while (LoadQueuedContentPicture()) {
+    }
+}
+
+void LoadContentPictures() {
+    QueueContentPictures();
+    LoadQueuedContentPictures();
 }
 
 void ReleaseContentPictures() {
+    g_nextQueued = SIZE_MAX;
     for (EffectData& row : EffectTable()) row.sprite.Release();
     for (EnemyData& row : EnemyTable()) row.sprite.Release();
     for (CharacterData& row : CharacterTable()) row.face.Release();

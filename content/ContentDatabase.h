@@ -52,6 +52,14 @@ void BuildLateContentTables();
 void LoadContentPictures();
 void ReleaseContentPictures();
 
+// The game's start: faces load at once; enemies and hit effects, first
+// needed in a battle, wait in a queue that the time between frames works
+// off one picture at a time. A battle finishes the queue before it starts.
+void QueueContentPictures();
+// Loads the next queued picture; false when the queue was already empty.
+bool LoadQueuedContentPicture();
+void LoadQueuedContentPictures();
+
 // Faults found while building the tables from their rows (an unknown label
 // in a row text, for instance): empty when every row is sound.
 std::vector<std::string>& ContentProblems();

@@ -66,14 +66,14 @@ void InitGame() {
     text.SetShadow(1);
     text.SetShadowOffset({2, 2});
 
-    LoadSharedPictures();
+    LoadStartPictures();
     SetUpWidgets();
     GameFlow& flow = Flow();
     flow.modeStack.assign(1, GameMode::kTitle);
 
     BuildContentTables();
     BuildLateContentTables();
-    LoadContentPictures();
+    QueueContentPictures();
 
     WString music;
     music.Format("music\\%s", kTitleMusic);

@@ -12,6 +12,9 @@
 void UpdateExploration() {
     GameFlow& flow = Flow();
     if (Pressed(kUp)) {
+        // A step may start a battle, which places its enemies by their
+        // pictures: what the idle time has not loaded yet loads now.
+        LoadQueuedContentPictures();
         SoundCursor();
         flow.menuState = 1;
         BattleState& battle = GameBattle();

@@ -15,7 +15,7 @@ void SetWidgetState(int32_t widget, uint32_t state) { Widget(widget).SetState(st
 void DrawBackground(int32_t number) {
     if (number < 0 || number >= static_cast<int32_t>(Pictures().backgrounds.size())) return;
     Graphics().SetColor(palette::kWhite);
-    Graphics().DrawRect(kScreenRect, Pictures().backgrounds[size_t(number)], 0);
+    Graphics().DrawRect(kScreenRect, Background(size_t(number)), 0);
 }
 
 void DrawPanel(const Rect& rect) {

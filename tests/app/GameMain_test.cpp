@@ -26,12 +26,29 @@ TEST(GameMain, StartsHeadlessRunsFramesAndQuitsOnEscape) {
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(game);
     ASSERT_TRUE(StartGame());
-    std::filesystem::current_path(previous);
     EXPECT_TRUE(Graphics().IsCreated());
     EXPECT_FALSE(Pictures().backgrounds[0].Empty());
     EXPECT_FALSE(Pictures().statusIcons[29].Empty());
     EXPECT_FALSE(ItemName(1).Empty());
-    EXPECT_FALSE(EffectById(0).sprite.Empty() && EnemyById(0).sprite.Empty());
+    // Faces load at once; enemies and hit effects wait for the time left
+    // between frames, a few in each pause, never past it.
+    EXPECT_FALSE(CharacterById(0).face.Empty());
+    EXPECT_TRUE(EnemyById(1).sprite.Empty());
+    EXPECT_TRUE(EffectById(0).sprite.Empty());
+    EXPECT_TRUE(Pictures().backgrounds[3].Empty());
+    int32_t busyPauses = 0;
+    for (int32_t frame = 0; frame < 1000; ++frame) {
+        const uint32_t left = UseIdleTime(14, FakeClock);
+        EXPECT_LE(left, 14u);
+        if (left < 14) ++busyPauses;
+        EXPECT_EQ(UseIdleTime(7, FakeClock), 7u);  // no room for a picture
+    }
+    EXPECT_GT(busyPauses, 50);
+    EXPECT_LT(busyPauses, 1000);
+    EXPECT_FALSE(EnemyById(1).sprite.Empty());
+    EXPECT_FALSE(EffectById(0).sprite.Empty());
+    EXPECT_FALSE(Pictures().backgrounds[3].Empty());
+    std::filesystem::current_path(previous);
     EXPECT_EQ(WindowTitle().ToUtf8(), "ハルモア2");
 
     // The fake clock moves 2 ms between the frame's start and its end.
