@@ -17,6 +17,25 @@ int64_t Be32(const uint8_t* p) {
 
 bool SideAcceptable(int64_t side) { return side > 0 && side <= kLargestPictureSide; }
 
+// Walks a PNG's chunks from the end of its signature: true when they lie
+// whole inside the file up to the closing IEND. The system's decoder reads
+// on past the end of a file cut short and never comes back.
+bool PngChunksWhole(FILE* file) {
+    if (std::fseek(file, 0, SEEK_END) != 0) return false;
+    const long size = std::ftell(file);
+    long at = 8;
+    while (at + 12 <= size) {
+        uint8_t chunk[8];
+        if (std::fseek(file, at, SEEK_SET) != 0 || std::fread(chunk, 1, 8, file) != 8) return false;
+        const int64_t length = Be32(chunk);
+        if (length > 0x7FFFFFFF) return false;
+        at += 12 + static_cast<long>(length);
+        if (at > size) return false;
+        if (std::memcmp(chunk + 4, "IEND", 4) == 0) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool PictureSizeAcceptable(const std::string& nativePath) {
@@ -36,7 +55,8 @@ bool PictureSizeAcceptable(const std::string& nativePath) {
     static const uint8_t kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (got >= 8 && std::memcmp(head, kPng, 8) == 0) {
         if (got < 24) return false;
-        return SideAcceptable(Be32(head + 16)) && SideAcceptable(Be32(head + 20));
+        return SideAcceptable(Be32(head + 16)) && SideAcceptable(Be32(head + 20)) &&
+               PngChunksWhole(file.get());
     }
     return true;
 }

@@ -10,5 +10,6 @@
 inline constexpr int32_t kLargestPictureSide = 8192;
 
 // False when the file is a BMP or PNG whose width or height is 0 or above
-// kLargestPictureSide (or whose head is cut short).
+// kLargestPictureSide, whose head is cut short, or a PNG whose chunks run
+// past the end of the file (a download cut short).
 bool PictureSizeAcceptable(const std::string& nativePath);

@@ -44,6 +44,37 @@ TEST_F(PictureFaultTest, AHeadThatClaimsAHugePictureIsRefusedBeforeDecoding) {
     EXPECT_FALSE(t.Load(WString(claimed.c_str())));
 }
 
+TEST_F(PictureFaultTest, APngCutShortIsRefusedBeforeTheDecoderReadsPastItsEnd) {
+    // Found by the fuzzer: cut inside a chunk, it kept the decoder reading
+    // the same bytes for ever (its four first bytes are the fuzzer's own).
+    std::vector<uint8_t> found;
+    {
+        std::ifstream in(Finding("png-cut-in-trns.png"), std::ios::binary);
+        found.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    ASSERT_GT(found.size(), 4u);
+    const std::string cut = (folder_ / "cut-in-trns.png").string();
+    std::ofstream(cut, std::ios::binary).write(reinterpret_cast<const char*>(found.data() + 4), long(found.size() - 4));
+    Texture t;
+    EXPECT_FALSE(t.Load(WString(cut.c_str())));
+
+    // Every shorter cut of a whole picture is refused; the whole one loads.
+    const WString png = WritePicture("whole.png", 3, 2, std::vector<uint32_t>(6, 0xFF405060));
+    std::vector<uint8_t> bytes;
+    {
+        std::ifstream in(png.ToUtf8(), std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const std::string part = (folder_ / "part.png").string();
+    for (size_t length = 8; length < bytes.size(); ++length) {
+        std::ofstream(part, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(bytes.data()), long(length));
+        EXPECT_FALSE(PictureSizeAcceptable(part)) << length << " of " << bytes.size() << " bytes";
+    }
+    EXPECT_TRUE(PictureSizeAcceptable(png.ToUtf8()));
+    Texture whole;
+    EXPECT_TRUE(whole.Load(png));
+}
+
 TEST_F(PictureFaultTest, PicturesOfEveryOrdinarySizeAndDirectionStillLoad) {
     const WString bmp = WritePicture("wide.bmp", 640, 2, std::vector<uint32_t>(1280, 0xFF102030));
     EXPECT_TRUE(PictureSizeAcceptable(bmp.ToUtf8()));
