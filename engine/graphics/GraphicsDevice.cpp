@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 #include <link.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -191,7 +192,13 @@ bool GraphicsDevice::DrawQuad(const std::array<Point, 4>& corners, const Texture
         vertices[i].tex_coord = {q.u, q.v};
     }
     static const int kFan[6] = {0, 1, 2, 0, 2, 3};
-    SDL_SetTextureBlendMode(texture.Handle(), BlendFor(blend_));
+    SDL_BlendMode mode = BlendFor(blend_);
+    // An opaque picture at full alpha looks the same unblended, and the
+    // software rasteriser fills it at a fraction of the cost.
+    if (mode == SDL_BLENDMODE_BLEND && texture.Opaque() &&
+        std::all_of(vertices, vertices + 4, [](const SDL_Vertex& v) { return v.color.a == 255; }))
+        mode = SDL_BLENDMODE_NONE;
+    SDL_SetTextureBlendMode(texture.Handle(), mode);
     return SDL_RenderGeometry(renderer_.get(), texture.Handle(), vertices, 4, kFan, 6) == 0;
 }
 

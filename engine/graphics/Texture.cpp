@@ -44,6 +44,7 @@ Texture& Texture::operator=(Texture&& other) noexcept {
     vExtent_ = other.vExtent_;
     columns_ = other.columns_;
     rows_ = other.rows_;
+    opaque_ = other.opaque_;
     other.Release();
     return *this;
 }
@@ -67,6 +68,7 @@ void Texture::Release() {
     allocated_ = {};
     uExtent_ = vExtent_ = 1.0;
     columns_ = rows_ = 1;
+    opaque_ = false;
 }
 
 bool Texture::Load(const WString& path, Size grid) {
@@ -169,6 +171,7 @@ uint32_t* Texture::Lock(int32_t* pitch) {
 void Texture::Unlock() {
     if (!handle_ || pixels_.empty()) return;
     SDL_UpdateTexture(handle_.get(), nullptr, pixels_.data(), allocated_.w * 4);
+    opaque_ = std::all_of(pixels_.begin(), pixels_.end(), [](uint32_t p) { return p >> 24 == 0xFF; });
 }
 
 void Texture::DropPixelCopy() { pixels_ = {}; }
@@ -179,5 +182,6 @@ bool Texture::UpdateRegion(const Rect& where, const uint32_t* pixels, int32_t pi
         where.Height() <= 0)
         return false;
     const SDL_Rect rect{where.left, where.top, where.Width(), where.Height()};
+    opaque_ = false;  // not looked at
     return SDL_UpdateTexture(handle_.get(), &rect, pixels, pitch * 4) == 0;
 }

@@ -61,6 +61,9 @@ public:
     Size AllocatedSize() const { return allocated_; }
 
     SDL_Texture* Handle() const { return handle_.get(); }
+    // Every pixel fully covering (as last sent from the CPU copy): drawn
+    // without a colour's alpha, such a picture needs no blending.
+    bool Opaque() const { return opaque_; }
 
 private:
     bool Adopt(platform::TextureHandle handle, Size allocated);
@@ -74,4 +77,5 @@ private:
     double vExtent_ = 1.0;
     int32_t columns_ = 1;
     int32_t rows_ = 1;
+    bool opaque_ = false;
 };

@@ -25,6 +25,27 @@ TEST_F(DeviceTest, RendersOnTheOpenGlRendererWithExactBlending) {
     EXPECT_TRUE(Graphics().ExactBlending());
 }
 
+TEST_F(DeviceTest, OpaquePicturesDrawAloneAndStillBlendUnderAnAlphaColour) {
+    Texture solid;
+    ASSERT_TRUE(solid.CreateSolid({200, 100, 50, 255}));
+    EXPECT_TRUE(solid.Opaque());
+    Texture keyed;
+    ASSERT_TRUE(keyed.CreateSolid({200, 100, 50, 255}));
+    ASSERT_TRUE(keyed.ApplyColorKey());
+    EXPECT_FALSE(keyed.Opaque());
+
+    Graphics().Clear({0, 0, 200, 255});
+    ASSERT_TRUE(Graphics().DrawRect({0, 0, 10, 10}, solid, 0));
+    Graphics().SetColor({255, 255, 255, 128});
+    ASSERT_TRUE(Graphics().DrawRect({10, 0, 20, 10}, solid, 0));
+    Graphics().SetColor({255, 255, 255, 255});
+    Capture();
+    EXPECT_EQ(At(5, 5), (Color{200, 100, 50, 255}));
+    const Color half = At(15, 5);
+    EXPECT_NEAR(half.r, 100, 2);
+    EXPECT_NEAR(half.b, 125, 2);
+}
+
 TEST_F(DeviceTest, CornerColoursModulateTheTexture) {
     Texture grey;
     ASSERT_TRUE(grey.CreateSolid({200, 200, 200, 255}));
