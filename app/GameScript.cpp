@@ -47,14 +47,16 @@ void RunFrames(int32_t button, int32_t frames) {
     InstallKeySource();
     for (int32_t f = 0; f < frames; ++f) {
         g_heldButton = f == 0 ? button : -1;
+        // The pause after each frame is spent as the game loop spends it.
         if (g_timing == nullptr) {
-            RunFrame(ScriptClock);
+            UseIdleTime(RunFrame(ScriptClock), ScriptClock);
             continue;
         }
         const double start = NowMilliseconds();
-        RunFrame(ScriptClock);
+        const uint32_t pause = RunFrame(ScriptClock);
         FinishDrawing();
         g_timing->FrameDone(NowMilliseconds() - start);
+        UseIdleTime(pause, ScriptClock);
     }
     g_heldButton = -1;
 }
