@@ -4,45 +4,10 @@
 
 #include "engine/random/Random.h"
 #include "rules/Belongings.h"
+#include "rules/CharacterSnapshot.h"
 #include "rules/ExploreStep.h"
 #include "rules/Quests.h"
 #include "rules/Victory.h"
-
-namespace {
-
-// The parts of the character rows that levels and equipment change.
-struct CharacterSnapshot {
-    ParamBlock params;
-    WString title;
-    std::array<int32_t, CharacterData::kSkillSlots> skills{};
-    std::array<PackedItem, CharacterData::kEquipmentSlots> equipment{};
-    std::array<int32_t, BaseParam::kCount> growthRemainder{};
-    int32_t ranged = 0;
-};
-
-std::array<CharacterSnapshot, kCharacterCapacity> TakeSnapshot() {
-    std::array<CharacterSnapshot, kCharacterCapacity> snapshot;
-    for (int32_t id = 0; id < kCharacterCapacity; ++id) {
-        const CharacterData& row = CharacterTable()[id];
-        snapshot[id] = {row.params, row.title, row.skills, row.equipment, row.growthRemainder, row.ranged};
-    }
-    return snapshot;
-}
-
-void Restore(const std::array<CharacterSnapshot, kCharacterCapacity>& snapshot) {
-    for (int32_t id = 0; id < kCharacterCapacity; ++id) {
-        CharacterData& row = CharacterTable()[id];
-        const CharacterSnapshot& s = snapshot[id];
-        row.params = s.params;
-        row.title = s.title;
-        row.skills = s.skills;
-        row.equipment = s.equipment;
-        row.growthRemainder = s.growthRemainder;
-        row.ranged = s.ranged;
-    }
-}
-
-}  // namespace
 
 ExpeditionOutcome RunExpedition(ExpeditionState& expedition, PartyState& party, BattleState& battle,
                                 int32_t area, int32_t startDepth, int32_t targetDepth) {
@@ -88,12 +53,12 @@ ExploreSimSummary SimulateExpeditions(const ExploreSimSetup& setup, int32_t coun
         for (int32_t quest = 0; quest < kQuestCapacity; ++quest)
             fresh.hunt[quest] = prepared.notices[quest] == Holding::kCarried;
     }
-    const auto snapshot = TakeSnapshot();
+    const auto snapshot = TakeCharacterSnapshot();
 
     ExploreSimSummary summary;
     BattleState battle;
     for (int32_t i = 0; i < count; ++i) {
-        Restore(snapshot);
+        RestoreCharacters(snapshot);
         PartyState party = prepared;
         ExpeditionState expedition = fresh;
         const ExpeditionOutcome o =
@@ -112,6 +77,6 @@ ExploreSimSummary SimulateExpeditions(const ExploreSimSetup& setup, int32_t coun
         summary.levelsReached += o.levelReached;
         summary.depthsReached += o.depthReached;
     }
-    Restore(snapshot);
+    RestoreCharacters(snapshot);
     return summary;
 }

@@ -17,6 +17,7 @@
 #include "flow/SaveLayout.h"
 #include "flow/SaveSlots.h"
 #include "flow/SaveState.h"
+#include "rules/CharacterSnapshot.h"
 #include "rules/Expedition.h"
 #include "rules/PartyState.h"
 
@@ -68,25 +69,13 @@ private:
 
 class SaveTest : public ::testing::Test {
 protected:
-    struct CharacterSnapshot {
-        ParamBlock params;
-        WString title;
-        std::array<int32_t, CharacterData::kSkillSlots> skills{};
-        std::array<PackedItem, CharacterData::kEquipmentSlots> equipment{};
-        std::array<int32_t, BaseParam::kCount> growthRemainder{};
-        int32_t ranged = 0;
-    };
-
     void SetUp() override {
         EnsureContentBuilt();
         party_ = GameParty();
         expedition_ = GameExpedition();
         summaries_ = SlotSummaries();
         lastUsed_ = LastUsedSlot();
-        for (int32_t id = 0; id < kCharacterCapacity; ++id) {
-            const CharacterData& c = CharacterTable()[id];
-            characters_[id] = {c.params, c.title, c.skills, c.equipment, c.growthRemainder, c.ranged};
-        }
+        characters_ = TakeCharacterSnapshot();
         previous_ = std::filesystem::current_path();
         folder_ = std::filesystem::temp_directory_path() /
                   ("save_test_" + std::to_string(getpid()) + "_" + std::to_string(counter_++));
@@ -105,16 +94,7 @@ protected:
         GameExpedition() = expedition_;
         SlotSummaries() = summaries_;
         LastUsedSlot() = lastUsed_;
-        for (int32_t id = 0; id < kCharacterCapacity; ++id) {
-            CharacterData& c = CharacterTable()[id];
-            const CharacterSnapshot& s = characters_[id];
-            c.params = s.params;
-            c.title = s.title;
-            c.skills = s.skills;
-            c.equipment = s.equipment;
-            c.growthRemainder = s.growthRemainder;
-            c.ranged = s.ranged;
-        }
+        RestoreCharacters(characters_);
     }
 
     static std::filesystem::path Slot(int32_t n) { return std::filesystem::path("save") / std::to_string(n); }
@@ -132,7 +112,7 @@ private:
     ExpeditionState expedition_;
     std::array<SlotSummary, kSlotCount> summaries_{};
     int32_t lastUsed_ = 0;
-    std::array<CharacterSnapshot, kCharacterCapacity> characters_{};
+    CharacterSnapshots characters_{};
     std::filesystem::path previous_;
 };
 
