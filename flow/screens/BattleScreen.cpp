@@ -12,6 +12,7 @@
 #include "flow/SoundRequest.h"
 #include "flow/battle/BattleScene.h"
 #include "flow/panels/Panels.h"
+#include "flow/screens/BattleMenu.h"
 #include "flow/screens/ScreenKit.h"
 #include "flow/screens/Screens.h"
 #include "flow/screens/Town.h"
@@ -23,16 +24,6 @@
 #include "rules/Victory.h"
 
 namespace {
-
-// MenuState in the battle follows the battle's own sub-state.
-namespace BattleMenu {
-constexpr int32_t kRunning = 0;
-constexpr int32_t kNextMember = 1;
-constexpr int32_t kCommand = 2;
-constexpr int32_t kTarget = 3;
-constexpr int32_t kDefeat = 4;
-constexpr int32_t kVictory = 5;
-}  // namespace BattleMenu
 
 constexpr int32_t kCommandWidget = 11;
 // Frames of the end fade during which the result cannot be confirmed.

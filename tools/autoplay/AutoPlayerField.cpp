@@ -6,6 +6,7 @@
 #include "content/ContentDatabase.h"
 #include "engine/input/Input.h"
 #include "flow/GameFlow.h"
+#include "flow/screens/BattleMenu.h"
 #include "flow/screens/Town.h"
 #include "rules/CommandInput.h"
 #include "tools/autoplay/AutoPlayer.h"
@@ -20,15 +21,6 @@ constexpr int32_t kDepthList = 22;
 // Bounds: steps in one expedition, frames in one battle.
 constexpr int32_t kMaxSteps = 3000;
 constexpr int64_t kMaxBattleFrames = 200'000;
-
-namespace BattleMenu {
-constexpr int32_t kRunning = 0;
-constexpr int32_t kNextMember = 1;
-constexpr int32_t kCommand = 2;
-constexpr int32_t kTarget = 3;
-constexpr int32_t kDefeat = 4;
-constexpr int32_t kVictory = 5;
-}  // namespace BattleMenu
 
 bool HealingAction(const SkillData& skill) {
     return skill.type == SkillType::kRecovery || skill.type == SkillType::kRevive;
