@@ -14,12 +14,15 @@ bool ValidQuest(int32_t quest) { return quest >= 0 && quest < kQuestCapacity; }
 
 bool QuestQualifies(const ExpeditionState& expedition, const PartyState& party, int32_t quest) {
     if (!ValidQuest(quest)) return false;
+    // Asked for every quest at every step: the party's own flags first.
+    if (party.notices[quest] != Holding::kCarried || expedition.hunt[quest] == 0 ||
+        expedition.defeatedThisExpedition[quest] != 0)
+        return false;
     const QuestData& row = QuestById(quest);
     // A battle without enemies would be won at once and pay the rewards.
     if (row.enemies.empty()) return false;
-    return party.notices[quest] == Holding::kCarried && expedition.hunt[quest] != 0 &&
-           expedition.defeatedThisExpedition[quest] == 0 && row.area == expedition.area &&
-           row.minLevel <= expedition.depth && expedition.depth <= row.maxLevel;
+    return row.area == expedition.area && row.minLevel <= expedition.depth &&
+           expedition.depth <= row.maxLevel;
 }
 
 bool DefeatQuest(ExpeditionState& expedition, PartyState& party, int32_t quest) {
