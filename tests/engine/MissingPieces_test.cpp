@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "common/GameFont.h"
 #include "GraphicsFixture.h"
 #include "SoundWavBuilder.h"
 #include "engine/font/FontFace.h"
@@ -81,14 +82,6 @@ private:
     bool had_ = false;
     std::string old_;
 };
-
-FontSpec GameFont() {
-    FontSpec spec;
-    spec.height = 128;
-    spec.width = 64;
-    spec.weight = 2400;
-    return spec;
-}
 
 TEST_F(MissingTest, WithoutAJapaneseFontAnyFontStandsInAndItIsSaidOnce) {
     const fs::path latin = "/usr/share/fonts/truetype/dejavu";

@@ -5,19 +5,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "common/GameFont.h"
 #include "GraphicsFixture.h"
 #include "engine/font/FontFace.h"
 #include "engine/font/GlyphLevels.h"
 
 namespace {
-
-FontSpec GameFont() {
-    FontSpec fontSpec;
-    fontSpec.height = 128;
-    fontSpec.width = 64;
-    fontSpec.weight = 2400;
-    return fontSpec;
-}
 
 // The glyph cache and measurements need the font but no device.
 TEST(TextWithoutDevice, MeasuresAndCachesGlyphsOnce) {

@@ -6,6 +6,7 @@
 
 #include "../engine/GraphicsFixture.h"
 #include "FlowFixture.h"
+#include "common/GameFont.h"
 #include "content/Items.h"
 #include "engine/font/TextRenderer.h"
 #include "flow/Palette.h"
@@ -17,14 +18,6 @@
 namespace {
 
 using namespace flowtest;
-
-FontSpec GameFont() {
-    FontSpec spec;
-    spec.height = 128;
-    spec.width = 64;
-    spec.weight = 2400;
-    return spec;
-}
 
 WString Text(const char* utf8) { return WString(utf8); }
 

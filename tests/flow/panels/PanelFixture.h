@@ -22,6 +22,7 @@
 #include "flow/panels/Panels.h"
 #include "platform/Window.h"
 #include "rules/BattleState.h"
+#include "rules/CharacterSnapshot.h"
 #include "rules/Equipment.h"
 #include "rules/Expedition.h"
 #include "rules/Levels.h"
@@ -35,15 +36,6 @@ inline void EnsureContent() {
     BuildLateContentTables();
 }
 
-// The character fields that levels and equipment change.
-struct SavedCharacter {
-    ParamBlock params;
-    WString title;
-    std::array<int32_t, CharacterData::kSkillSlots> skills{};
-    std::array<PackedItem, CharacterData::kEquipmentSlots> equipment{};
-    std::array<int32_t, BaseParam::kCount> remainder{};
-};
-
 class StateGuard {
 public:
     StateGuard() {
@@ -51,23 +43,13 @@ public:
         party_ = std::exchange(GameParty(), PartyState{});
         expedition_ = std::exchange(GameExpedition(), ExpeditionState{});
         battle_ = std::exchange(GameBattle(), BattleState{});
-        for (size_t i = 0; i < characters_.size(); ++i) {
-            const CharacterData& c = CharacterTable()[i];
-            characters_[i] = {c.params, c.title, c.skills, c.equipment, c.growthRemainder};
-        }
+        characters_ = TakeCharacterSnapshot();
     }
     ~StateGuard() {
         GameParty() = std::move(party_);
         GameExpedition() = std::move(expedition_);
         GameBattle() = std::move(battle_);
-        for (size_t i = 0; i < characters_.size(); ++i) {
-            CharacterData& c = CharacterTable()[i];
-            c.params = characters_[i].params;
-            c.title = characters_[i].title;
-            c.skills = characters_[i].skills;
-            c.equipment = characters_[i].equipment;
-            c.growthRemainder = characters_[i].remainder;
-        }
+        RestoreCharacters(characters_);
     }
     StateGuard(const StateGuard&) = delete;
     StateGuard& operator=(const StateGuard&) = delete;
@@ -76,7 +58,7 @@ private:
     PartyState party_;
     ExpeditionState expedition_;
     BattleState battle_;
-    std::array<SavedCharacter, kCharacterCapacity> characters_;
+    CharacterSnapshots characters_;
 };
 
 // The texts of a layout, searched the way a player reads the panel.
