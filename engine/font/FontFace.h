@@ -23,7 +23,7 @@ struct GlyphBitmap {
 class FontFace {
 public:
     // Closes any open face first; false when no face can be found or opened.
-    bool Open(const FontSpec& spec);
+    bool Open(const FontSpec& font);
     void Close();
     bool IsOpen() const { return face_ != nullptr; }
     // Rows from the top of the em box to the baseline.

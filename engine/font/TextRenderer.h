@@ -40,7 +40,7 @@ public:
 
     // Opens the face and starts a fresh glyph cache; false when no font is
     // found (text then lays out but draws nothing).
-    bool CreateFont(const FontSpec& spec);
+    bool CreateFont(const FontSpec& font);
     void SetShadow(uint8_t on) { shadowOn_ = on; }
     void SetShadowOffset(Point offset) { shadowOffset_ = offset; }
     void SetTextAlign(int32_t horizontal, int32_t vertical) {
