@@ -10,7 +10,8 @@
 #include "rules/Victory.h"
 
 ExpeditionOutcome RunExpedition(ExpeditionState& expedition, PartyState& party, BattleState& battle,
-                                int32_t area, int32_t startDepth, int32_t targetDepth) {
+                                int32_t area, int32_t startDepth, int32_t targetDepth,
+                                CommandPolicy policy) {
     ExpeditionOutcome outcome;
     const int32_t goldBefore = party.gold;
     Depart(expedition, party, battle, area, startDepth);
@@ -21,7 +22,7 @@ ExpeditionOutcome RunExpedition(ExpeditionState& expedition, PartyState& party, 
         if (step.kind != StepKind::kQuest && step.kind != StepKind::kEncounter) continue;
         outcome.questsMet += step.kind == StepKind::kQuest;
         ++outcome.battles;
-        const BattleOutcome fought = RunBattle(battle, party, step.encounter);
+        const BattleOutcome fought = RunBattle(battle, party, step.encounter, kSimTickLimit, policy);
         if (fought.result == SimResult::kWon) {
             ++outcome.wins;
             // Before the levels are applied: the clear level is the one fought at.
@@ -62,7 +63,8 @@ ExploreSimSummary SimulateExpeditions(const ExploreSimSetup& setup, int32_t coun
         PartyState party = prepared;
         ExpeditionState expedition = fresh;
         const ExpeditionOutcome o =
-            RunExpedition(expedition, party, battle, setup.area, setup.startDepth, setup.targetDepth);
+            RunExpedition(expedition, party, battle, setup.area, setup.startDepth, setup.targetDepth,
+                          setup.party.policy);
         ++summary.expeditions;
         summary.returned += o.end == ExpeditionEnd::kReturned;
         summary.defeated += o.end == ExpeditionEnd::kDefeated;

@@ -40,7 +40,8 @@ struct ExpeditionOutcome {
 // One expedition with the party and expedition given, which it changes
 // (the character rows too, through the levels gained).
 ExpeditionOutcome RunExpedition(ExpeditionState& expedition, PartyState& party, BattleState& battle,
-                                int32_t area, int32_t startDepth, int32_t targetDepth);
+                                int32_t area, int32_t startDepth, int32_t targetDepth,
+                                CommandPolicy policy = ChooseByPolicy);
 
 struct ExploreSimSummary {
     int32_t expeditions = 0;

@@ -109,14 +109,14 @@ PolicyChoice ChooseByPolicy(const BattleState& battle, const PartyState& party, 
     return PolicyChoice{commands.empty() ? -1 : commands.front(), weakest};
 }
 
-void AnswerCommands(BattleState& battle, const PartyState& party) {
+void AnswerCommands(BattleState& battle, const PartyState& party, CommandPolicy policy) {
     while (battle.subState >= BattleSubState::kReady && battle.subState <= BattleSubState::kTarget) {
         if (battle.subState != BattleSubState::kReady) CancelTarget(battle);
         if (!OpenCommandMenu(battle, party)) {
             battle.subState = BattleSubState::kRunning;
             break;
         }
-        const PolicyChoice choice = ChooseByPolicy(battle, party, CommandingUnit(battle));
+        const PolicyChoice choice = (policy ? policy : ChooseByPolicy)(battle, party, CommandingUnit(battle));
         if (!ChooseCommand(battle, choice.command)) {
             SkipCommand(battle);
             continue;
@@ -135,7 +135,7 @@ void AnswerCommands(BattleState& battle, const PartyState& party) {
 }
 
 BattleOutcome RunBattle(BattleState& battle, PartyState& party, const Encounter& encounter,
-                        int64_t tickLimit) {
+                        int64_t tickLimit, CommandPolicy policy) {
     StartBattle(battle, party, encounter);
     BattleOutcome outcome;
     while (battle.elapsedTicks < tickLimit) {
@@ -145,7 +145,7 @@ BattleOutcome RunBattle(BattleState& battle, PartyState& party, const Encounter&
             StepBattleAnimations(battle);
             battle.soundRequests.clear();
         } else if (battle.subState <= BattleSubState::kTarget) {
-            AnswerCommands(battle, party);
+            AnswerCommands(battle, party, policy);
         } else {
             break;
         }
@@ -212,7 +212,7 @@ BattleSimSummary SimulateBattles(const BattleSimSetup& setup, int32_t count, uin
             const Encounter encounter = questBattle ? QuestEncounter(setup.quest, setup.area)
                                         : quest     ? RandomEncounter(row.area, row.minLevel)
                                                     : RandomEncounter(setup.area, setup.depth);
-            const BattleOutcome outcome = RunBattle(battle, party, encounter);
+            const BattleOutcome outcome = RunBattle(battle, party, encounter, kSimTickLimit, setup.policy);
             if (!quest || questBattle) count_battle(outcome);
             if (outcome.result != SimResult::kLost) continue;
             // A defeat sends the party home before its quest.

@@ -20,8 +20,13 @@ struct PolicyChoice {
 // estimate, aimed at the weakest enemy.
 PolicyChoice ChooseByPolicy(const BattleState& battle, const PartyState& party, int32_t unitIndex);
 
+// Who commands the party: ChooseByPolicy, or another player's choices (the
+// automatic player's, for the balance report). Called with the command menu
+// open, so `battle.commands` lists what the member may choose.
+using CommandPolicy = PolicyChoice (*)(const BattleState& battle, const PartyState& party, int32_t unitIndex);
+
 // Answers sub-states 1 to 3 with the policy until the battle runs again.
-void AnswerCommands(BattleState& battle, const PartyState& party);
+void AnswerCommands(BattleState& battle, const PartyState& party, CommandPolicy policy = ChooseByPolicy);
 
 namespace SimResult {
 inline constexpr int32_t kWon = 0;
@@ -43,7 +48,7 @@ inline constexpr int64_t kSimTickLimit = 200000;
 // victory's rewards are paid into `party`; the result screen is not
 // confirmed, so the levels reached stay pending.
 BattleOutcome RunBattle(BattleState& battle, PartyState& party, const Encounter& encounter,
-                        int64_t tickLimit = kSimTickLimit);
+                        int64_t tickLimit = kSimTickLimit, CommandPolicy policy = ChooseByPolicy);
 
 struct MemberSetup {
     int32_t character = 0;
@@ -65,6 +70,7 @@ struct BattleSimSetup {
     // last, after this many less one random battles at the first level of
     // its window (a quest is met at most once per expedition).
     int32_t expeditionBattles = 1;
+    CommandPolicy policy = ChooseByPolicy;
 };
 
 inline constexpr int32_t kDefaultExpeditionBattles = 10;

@@ -47,6 +47,23 @@ TEST_F(SimulationTest, PolicyPicksTheStrongestAttackOrAHealWhenHurt) {
     EXPECT_EQ(party.gold, 9);
 }
 
+// Another player's choices command the party: here one that only ever
+// takes the harmless skill, so the battle cannot be won by it.
+int gPolicyCalls = 0;
+PolicyChoice OnlyHarmless(const BattleState& battle, const PartyState&, int32_t) {
+    ++gPolicyCalls;
+    EXPECT_FALSE(battle.commands.empty());  // the menu is open when asked
+    return PolicyChoice{kTestSkill, 0};  // the harmless skill
+}
+
+TEST_F(SimulationTest, AGivenPolicyCommandsThePartyInsteadOfTheSimulatorsOwn) {
+    gPolicyCalls = 0;
+    const BattleOutcome outcome = RunBattle(battle, party, encounter, 3000, OnlyHarmless);
+    EXPECT_EQ(outcome.result, SimResult::kTimedOut);
+    EXPECT_GT(gPolicyCalls, 0);
+    EXPECT_EQ(RunBattle(battle, party, encounter).result, SimResult::kWon);  // the default still wins
+}
+
 TEST_F(SimulationTest, BattlesThatCannotEndStopAtTheTickLimit) {
     CharacterTable()[kTestCharacter].skills = {SkillId(0)};
     const BattleOutcome outcome = RunBattle(battle, party, encounter, 3000);
