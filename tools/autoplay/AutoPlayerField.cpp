@@ -140,9 +140,13 @@ bool AutoPlayer::Expedition() {
     if (!Expect(CurrentMode() == GameMode::kExploration, "exploring")) return false;
 
     ++record_.expeditions;
+    record_.departures.push_back(TakeDeparture(party, record_, choice.area));
     AreaRecord& areaRecord = record_.areas[size_t(choice.area)];
     ++areaRecord.expeditions;
-    if (!areaRecord.entered.reached) areaRecord.entered = TakeMilestone(party, record_);
+    if (!areaRecord.entered.reached) {
+        areaRecord.entered = TakeMilestone(party, record_);
+        areaRecord.qualityAtEntry = record_.bestQuality;
+    }
     const int32_t levelBefore = party.level, goldBefore = party.gold;
     const int64_t battlesBefore = record_.battles, winsBefore = record_.wins;
     int32_t clearedBefore = expedition.questsDefeated;

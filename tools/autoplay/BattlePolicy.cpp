@@ -224,3 +224,8 @@ int32_t TargetButton(const BattleState& battle, int32_t wanted) {
     const int32_t forward = ((index - battle.cursor) % n + n) % n;
     return forward <= n - forward ? kRight : kLeft;
 }
+
+PolicyChoice AutoplayCommandPolicy(const BattleState& battle, const PartyState&, int32_t unitIndex) {
+    const BattleChoice choice = ChooseBattleCommand(battle, battle.commands, unitIndex, battle.quest >= 0);
+    return PolicyChoice{choice.command, choice.target};
+}

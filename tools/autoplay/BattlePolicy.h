@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "rules/BattleState.h"
+#include "rules/Simulation.h"
 
 struct BattleChoice {
     int32_t command = -1;          // one of the listed commands
@@ -20,6 +21,10 @@ inline constexpr double kHealBelow = 0.45;
 // `commands` as the menu lists them; `quest` battles may spend attack items.
 BattleChoice ChooseBattleCommand(const BattleState& battle, const std::vector<int32_t>& commands,
                                  int32_t unitIndex, bool quest);
+
+// The same choice for the simulators, which open the command menu
+// themselves: the balance report fights as the automatic player does.
+PolicyChoice AutoplayCommandPolicy(const BattleState& battle, const PartyState& party, int32_t unitIndex);
 
 // Expected damage of one hit of `skill` by `actor` on `target`: the rules'
 // type and element factors, without the random rolls.

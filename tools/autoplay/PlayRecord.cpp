@@ -1,5 +1,6 @@
 #include "tools/autoplay/PlayRecord.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "tools/autoplay/ExpeditionPlan.h"
@@ -30,14 +31,20 @@ std::string Json(const Milestone& m) {
 
 void Mark(PlayRecord& record, PackedItem item) {
     const int32_t id = PackedGoodsId(item);
-    if (id > 0 && id < GoodsRange::kEnd) record.obtained[size_t(id)] = 1;
+    if (id > 0 && id < GoodsRange::kEnd && record.obtained[size_t(id)] == 0)
+        record.obtained[size_t(id)] = record.expeditions + 1;
+    if (id > 0 && id < kItemCapacity)
+        record.bestQuality[size_t(id)] = std::max(record.bestQuality[size_t(id)], PackedQuality(item));
 }
 
 template <size_t N>
 void MarkHoldings(PlayRecord& record, const std::array<int32_t, N>& flags, int32_t first) {
     for (size_t i = 0; i < N; ++i)
-        if (flags[i] != Holding::kNone) record.obtained[size_t(first) + i] = 1;
+        if (flags[i] != Holding::kNone && record.obtained[size_t(first) + i] == 0)
+            record.obtained[size_t(first) + i] = record.expeditions + 1;
 }
+
+}  // namespace
 
 // The name of goods for the lists: item names, or the thing a record is of.
 std::string GoodsName(int32_t id) {
@@ -66,8 +73,6 @@ bool GoodsExist(int32_t id) {
     }
 }
 
-}  // namespace
-
 Milestone TakeMilestone(const PartyState& party, const PlayRecord& record) {
     Milestone m;
     m.reached = true;
@@ -79,6 +84,23 @@ Milestone TakeMilestone(const PartyState& party, const PlayRecord& record) {
     return m;
 }
 
+Departure TakeDeparture(const PartyState& party, const PlayRecord& record, int32_t area) {
+    Departure d;
+    d.expedition = record.expeditions;
+    d.area = area;
+    d.level = party.level;
+    d.battles = record.battles;
+    for (int32_t character : party.members) {
+        MemberSetup member;
+        member.character = character;
+        member.equip = true;
+        member.equipment = CharacterById(character).equipment;
+        d.members.push_back(member);
+    }
+    d.carried = party.carried;
+    return d;
+}
+
 void NoteHoldings(PlayRecord& record, const PartyState& party) {
     for (PackedItem item : party.inventory) Mark(record, item);
     for (PackedItem item : party.storage) Mark(record, item);
@@ -87,9 +109,13 @@ void NoteHoldings(PlayRecord& record, const PartyState& party) {
         const int32_t id = PackedGoodsId(item);
         if (id > 0 && id < kItemCapacity) record.itemsCarried[size_t(id)] = 1;
     }
-    for (int32_t c = 0; c < kCharacterCapacity; ++c)
-        if (party.hired[size_t(c)] != 0)
-            for (PackedItem item : CharacterById(c).equipment) Mark(record, item);
+    for (int32_t c = 0; c < kCharacterCapacity; ++c) {
+        if (party.hired[size_t(c)] == 0) continue;
+        for (PackedItem item : CharacterById(c).equipment) Mark(record, item);
+        // A hired character counts as its card held: those a new game
+        // starts with never had one.
+        Mark(record, PackItem(GoodsRange::kCardFirst + c, 0));
+    }
     MarkHoldings(record, party.recipes, GoodsRange::kRecipeFirst);
     MarkHoldings(record, party.maps, GoodsRange::kMapFirst);
     MarkHoldings(record, party.cards, GoodsRange::kCardFirst);

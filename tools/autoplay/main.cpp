@@ -4,8 +4,6 @@
 //
 //   autoplay [--seed N] [--max-frames N] [--max-expeditions N] [--report FILE]
 //            [--quiet] [--max-battles N] [--stuck-limit N]
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -13,13 +11,9 @@
 #include <iostream>
 #include <string>
 
-#include "content/ContentDatabase.h"
-#include "engine/random/Angles.h"
-#include "engine/random/Random.h"
-#include "engine/text/WString.h"
 #include "flow/GameFlow.h"
-#include "flow/WidgetSetUp.h"
 #include "tools/autoplay/AutoPlayer.h"
+#include "tools/autoplay/ScratchGame.h"
 
 namespace {
 
@@ -71,23 +65,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path reportPath =
         report.empty() ? std::filesystem::path() : std::filesystem::absolute(report, ec);
 
-    // Saves go to a scratch folder that is removed at the end.
-    char pattern[] = "/tmp/autoplay-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) {
-        std::fprintf(stderr, "autoplay: no scratch folder\n");
-        return 2;
-    }
-    const std::filesystem::path folder = pattern;
-    std::filesystem::create_directories(folder / "save", ec);
-    std::filesystem::current_path(folder, ec);
-
-    FillHexTable();
-    FillSineTable();
-    BuildContentTables();
-    BuildLateContentTables();
-    SetUpWidgets();
-    Flow().modeStack = {GameMode::kTitle};
-    SeedRandom(options.seed);
+    ScratchGame game(options.seed);
+    if (!game.Ready()) return 2;
 
     AutoPlayer player(options, std::cout);
     const bool ok = player.Run();
@@ -101,7 +80,5 @@ int main(int argc, char** argv) {
             result = 2;
         }
     }
-    std::filesystem::current_path("/", ec);
-    std::filesystem::remove_all(folder, ec);
     return result;
 }
