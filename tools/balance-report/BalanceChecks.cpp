@@ -1,0 +1,151 @@
+#include "tools/balance-report/BalanceChecks.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "rules/CharacterSnapshot.h"
+#include "rules/ExploreSimulation.h"
+#include "tools/autoplay/BattlePolicy.h"
+
+namespace {
+
+PackedItem AtQuality(PackedItem item, int32_t quality) {
+    return item == 0 ? item : PackItem(PackedGoodsId(item), quality);
+}
+
+BattleSimSetup SetUp(const SimParty& party, int32_t level) {
+    BattleSimSetup setup;
+    setup.members = party.members;
+    setup.carried = party.carried;
+    setup.level = level;
+    setup.policy = AutoplayCommandPolicy;
+    return setup;
+}
+
+// The simulators grow the character rows to the level asked for; each
+// measure starts from a new game's rows and puts the rows back after.
+template <typename Measure>
+auto OnCleanRows(const SimBudget& budget, Measure measure) {
+    const CharacterSnapshots rows = TakeCharacterSnapshot();
+    if (budget.freshRows != nullptr) RestoreCharacters(*budget.freshRows);
+    auto result = measure();
+    RestoreCharacters(rows);
+    return result;
+}
+
+}  // namespace
+
+SimParty PartyOf(const Departure& departure) {
+    SimParty party;
+    party.members = departure.members;
+    party.carried = departure.carried;
+    return party;
+}
+
+SimParty AtBestQuality(SimParty party) {
+    for (MemberSetup& member : party.members)
+        for (PackedItem& item : member.equipment) item = AtQuality(item, 100);
+    for (PackedItem& item : party.carried) item = AtQuality(item, 100);
+    return party;
+}
+
+SimParty CarryingOnly(SimParty party, int32_t item, int32_t quality) {
+    party.carried.fill(PackItem(item, quality));
+    return party;
+}
+
+const Departure* DepartureAfter(const PlayRecord& record, int32_t expedition) {
+    for (const Departure& d : record.departures)
+        if (d.expedition > expedition) return &d;
+    return record.departures.empty() ? nullptr : &record.departures.back();
+}
+
+const Departure* DepartureOf(const PlayRecord& record, int32_t expedition) {
+    const Departure* found = record.departures.empty() ? nullptr : &record.departures.front();
+    for (const Departure& d : record.departures)
+        if (d.expedition <= expedition) found = &d;
+    return found;
+}
+
+const Departure* DepartureAtLevel(const PlayRecord& record, int32_t level) {
+    const Departure* found = record.departures.empty() ? nullptr : &record.departures.front();
+    for (const Departure& d : record.departures)
+        if (d.level <= level) found = &d;
+    return found;
+}
+
+double QuestWinRate(const SimParty& party, int32_t quest, int32_t level, const SimBudget& budget) {
+    return OnCleanRows(budget, [&] {
+        BattleSimSetup setup = SetUp(party, level);
+        setup.quest = quest;
+        setup.area = QuestById(quest).area;
+        const BattleSimSummary s = SimulateBattles(setup, budget.battles, budget.seed);
+        return s.battles > 0 ? static_cast<double>(s.wins) / s.battles : 0.0;
+    });
+}
+
+int32_t LevelForShare(const SimParty& party, int32_t quest, double share, int32_t low, int32_t high,
+                      const SimBudget& budget) {
+    low = std::clamp(low, 1, 999);
+    high = std::clamp(high, low, 999);
+    if (QuestWinRate(party, quest, low, budget) >= share) return 0;
+    if (QuestWinRate(party, quest, high, budget) < share) return high;
+    // Won below `high`, not at `low`.
+    while (high - low > 1) {
+        const int32_t middle = low + (high - low) / 2;
+        if (QuestWinRate(party, quest, middle, budget) >= share) high = middle;
+        else low = middle;
+    }
+    return high;
+}
+
+double ReturnShare(const SimParty& party, int32_t level, int32_t area, int32_t depth, const SimBudget& budget) {
+    return OnCleanRows(budget, [&] {
+        ExploreSimSetup setup;
+        setup.party = SetUp(party, level);
+        setup.area = area;
+        setup.startDepth = 0;
+        setup.targetDepth = depth;
+        setup.hunt = false;
+        const ExploreSimSummary s = SimulateExpeditions(setup, budget.runs, budget.seed);
+        return s.expeditions > 0 ? static_cast<double>(s.returned) / s.expeditions : 0.0;
+    });
+}
+
+double StageWinRate(const PlayRecords& records, int32_t quest, int32_t level, const SimBudget& budget) {
+    double sum = 0;
+    int32_t parties = 0;
+    for (const PlayRecord& record : records) {
+        const Departure* d = DepartureAtLevel(record, level);
+        if (d == nullptr) continue;
+        sum += QuestWinRate(PartyOf(*d), quest, level, budget);
+        ++parties;
+    }
+    return parties > 0 ? sum / parties : 0.0;
+}
+
+int32_t StageLevelForShare(const PlayRecords& records, int32_t quest, double share, const SimBudget& budget) {
+    auto wins = [&](int32_t level) { return StageWinRate(records, quest, level, budget) >= share; };
+    int32_t low = 1, high = 999;
+    if (wins(low)) return low;
+    if (!wins(high)) return high;
+    while (high - low > 1) {
+        const int32_t middle = low + (high - low) / 2;
+        (wins(middle) ? high : low) = middle;
+    }
+    return high;
+}
+
+int32_t NearestStageLevel(const PlayRecords& records, int32_t quest, double share, int32_t level, int32_t radius,
+                          const SimBudget& budget) {
+    int32_t best = level;
+    double bestGap = 2;
+    for (int32_t l = std::max(1, level - radius); l <= std::min(999, level + radius); ++l) {
+        const double gap = std::abs(StageWinRate(records, quest, l, budget) - share);
+        if (gap < bestGap) {
+            bestGap = gap;
+            best = l;
+        }
+    }
+    return best;
+}
