@@ -12,9 +12,15 @@
 
 namespace {
 
+// Every unit, every tick: written without branches so the compiler can do
+// all thirty kinds at once (ClearStatus is these two stores).
 void CountDownStatuses(BattleUnit& unit) {
-    for (int32_t kind = 0; kind < StatusKind::kCount; ++kind)
-        if (--unit.statusTime[kind] < 1) unit.ClearStatus(kind);
+    for (int32_t kind = 0; kind < StatusKind::kCount; ++kind) {
+        const int32_t left = unit.statusTime[kind] - 1;
+        const bool lasts = left >= 1;
+        unit.statusTime[kind] = lasts ? left : 0;
+        unit.statusMark[kind] = lasts ? unit.statusMark[kind] : StatusMark::kNone;
+    }
 }
 
 void Act(BattleState& battle, int32_t index) {
@@ -84,6 +90,7 @@ void BattleTick(BattleState& battle, PartyState& party) {
     for (size_t i = 0; i < battle.units.size(); ++i) {
         const int32_t index = static_cast<int32_t>(i);
         BattleUnit& unit = battle.units[i];
+        bool acted = false;
         if (unit.Standing()) {
             CountDownStatuses(unit);
             if (!unit.Afflicted(StatusKind::kSleep) && !unit.Afflicted(StatusKind::kParalysis))
@@ -94,8 +101,12 @@ void BattleTick(BattleState& battle, PartyState& party) {
                     unit.mp = std::min(100, unit.mp + 10 + unit.Ability(AbilityParam::kManaCharge));
                 if (unit.pendingAction != kNoAction) Act(battle, index);
                 else BeginTurn(battle, index);
+                acted = true;
             }
         }
+        // Only an action (or the start of a turn) makes anyone fall; after
+        // the first unit, a unit that did neither leaves the outcome as it was.
+        if (!acted && i > 0) continue;
         const int32_t end = CheckBattleEnd(battle);
         if (end == BattleEnd::kDefeat) {
             BeginDefeat(battle);
