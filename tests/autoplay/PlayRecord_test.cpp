@@ -5,21 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "content/ContentDatabase.h"
+#include "content/ContentFixture.h"
 #include "rules/Belongings.h"
 
 namespace {
 
 class PlayRecordTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static const bool built = [] {
-            BuildContentTables();
-            BuildLateContentTables();
-            return true;
-        }();
-        (void)built;
-    }
+    static void SetUpTestSuite() { EnsureContentBuilt(); }
 };
 
 TEST_F(PlayRecordTest, GoodsKeepTheExpeditionTheyWereFirstHeldInAndTheirBestQuality) {

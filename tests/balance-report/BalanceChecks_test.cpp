@@ -5,21 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "content/ContentDatabase.h"
+#include "content/ContentFixture.h"
 #include "rules/Levels.h"
 
 namespace {
 
 class BalanceChecksTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static const bool built = [] {
-            BuildContentTables();
-            BuildLateContentTables();
-            return true;
-        }();
-        (void)built;
-    }
+    static void SetUpTestSuite() { EnsureContentBuilt(); }
 
     static Departure At(int32_t expedition, int32_t level) {
         Departure d;
