@@ -212,12 +212,17 @@ private:
     }
 
     void TopQuests() {
-        const Departure* last = r_.departures.empty() ? nullptr : &r_.departures.back();
-        if (last == nullptr) return;
-        const SimParty best = AtBestQuality(PartyOf(*last));
-        body_ << "## The \"???\" quests\n\nThe automatic player's last party (" << Members(*last)
-              << ") with its equipment and carried items all at quality 100, at level 999.\n\n"
-                 "| Quest | Won at level 999 |\n|---|---:|\n";
+        std::vector<SimParty> parties;
+        std::string names;
+        for (const PlayRecord& record : records_) {
+            if (record.departures.empty()) continue;
+            parties.push_back(AtBestQuality(PartyOf(record.departures.back())));
+            names += (names.empty() ? "" : "; ") + Members(record.departures.back());
+        }
+        if (parties.empty()) return;
+        body_ << "## The \"???\" quests\n\nThe last party of each play-through (" << names
+              << ") with its equipment and carried items all at quality 100, at level 999; the best of them "
+                 "counts.\n\n| Quest | Won at level 999 |\n|---|---:|\n";
         double worst = 1;
         SimBudget twice = budget_;
         twice.battles *= 2;
@@ -225,7 +230,8 @@ private:
             const QuestData& row = QuestById(q);
             if (row.title.Empty() || row.enemies.empty() || row.recommendedLevel < 500) continue;
             progress_ << "top quest " << q << "\n";
-            const double won = QuestWinRate(best, q, 999, twice);
+            double won = 0;
+            for (const SimParty& party : parties) won = std::max(won, QuestWinRate(party, q, 999, twice));
             worst = std::min(worst, won);
             body_ << "| " << q << " " << row.title.ToUtf8() << " | " << Percent(won) << " |\n";
         }
