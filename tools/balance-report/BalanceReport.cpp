@@ -145,24 +145,31 @@ private:
             worst <= 2.0);
     }
 
+    // The party as it first set out into an area, at its level then: the
+    // player moved on when the area before was done as far as it knew (a
+    // notice found late can make "mastered" come much later).
     void Walls() {
-        body_ << "## Walls\n\nThe automatic player's party as it set out after mastering an area, at the "
-                 "level it mastered it with, sent into the next area from depth 0 to depth 10 ("
-              << budget_.runs << " expeditions each, no hunts).\n\n| Area | Level | Party | Came back from depth 10 |"
-                 "\n|---|---:|---|---:|\n";
+        body_ << "## Walls\n\nThe automatic player's party as it first set out into each area (members, "
+                 "equipment, carried items, level), sent from depth 0 to depth 10 there again ("
+              << budget_.runs << " expeditions each, no hunts). The area before was done as far as the player "
+                 "knew; *mastered before* is when its last rated quest fell, which a notice found late can "
+                 "put much later.\n\n| Area | Level | Mastered before | Party | Came back from depth 10 |\n"
+                 "|---|---:|---:|---|---:|\n";
         double worst = 1;
         for (int32_t a = 1; a < kAreas; ++a) {
-            const Milestone& before = M(a - 1, 2);
-            const Departure* d = before.reached ? DepartureAfter(r_, before.expedition) : nullptr;
+            const Milestone& entered = M(a, 0);
+            const Departure* d = entered.reached ? DepartureOf(r_, entered.expedition) : nullptr;
             if (d == nullptr) continue;
             progress_ << "walls: area " << a << "\n";
-            const double share = ReturnShare(PartyOf(*d), before.level, a, 10, budget_);
+            const double share = ReturnShare(PartyOf(*d), d->level, a, 10, budget_);
             worst = std::min(worst, share);
-            body_ << "| " << a << " " << AreaName(a) << " | " << before.level << " | " << Members(*d) << " | "
+            const Milestone& before = M(a - 1, 2);
+            body_ << "| " << a << " " << AreaName(a) << " | " << d->level << " | "
+                  << (before.reached ? std::to_string(before.level) : "—") << " | " << Members(*d) << " | "
                   << Percent(share) << " |\n";
         }
         body_ << "\n";
-        Add("No wall: entering each area at the level that mastered the one before, back from depth 10",
+        Add("No wall: the party entering each area after the one before, back from depth 10",
             "at least " + Percent(worst) + " of expeditions", worst >= kWallShare);
     }
 
