@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "content/ContentFixture.h"
+#include "content/Items.h"
 #include "rules/Levels.h"
 
 namespace {
@@ -83,6 +84,24 @@ TEST_F(BalanceChecksTest, WinRatesFollowTheLevelAskedForFromANewGamesRows) {
     EXPECT_GT(even, 1);
     EXPECT_LE(even, 200);
     EXPECT_GE(QuestWinRate(party, quest, even, budget), 0.5);
+}
+
+TEST_F(BalanceChecksTest, EarlyItemsAreWhatTheFirstAreasGiveAtTheirBestQuality) {
+    const std::map<int32_t, int32_t> early = EarlyConsumables(2, 40);
+    const std::map<int32_t, int32_t> all = EarlyConsumables(7, 1000);
+    ASSERT_FALSE(early.empty());
+    for (const FindRow& f : AreaById(0).finds) {
+        if (ClassifyGoods(f.goodsId) != GoodsKind::kConsumable) continue;
+        ASSERT_EQ(early.count(f.goodsId), 1u) << f.goodsId;
+        EXPECT_GE(early.at(f.goodsId), std::min(100, f.baseQuality + f.qualitySpread)) << f.goodsId;
+    }
+    for (const auto& [item, quality] : early) {
+        EXPECT_EQ(ClassifyGoods(item), GoodsKind::kConsumable);
+        EXPECT_GE(all.count(item), 1u) << item;
+        // The doom tags come from the last areas' goods, never from the first.
+        EXPECT_LE(MakeConsumable(item, 100).statusChance[StatusKind::kDoom], 0) << item;
+    }
+    EXPECT_GT(all.size(), early.size());
 }
 
 }  // namespace

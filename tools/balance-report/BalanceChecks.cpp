@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "content/ContentDatabase.h"
 #include "rules/CharacterSnapshot.h"
 #include "rules/ExploreSimulation.h"
 #include "tools/autoplay/BattlePolicy.h"
@@ -34,6 +35,59 @@ auto OnCleanRows(const SimBudget& budget, Measure measure) {
 }
 
 }  // namespace
+
+std::map<int32_t, int32_t> EarlyConsumables(int32_t areas, int32_t shopProgress) {
+    std::map<int32_t, int32_t> best;  // every goods id, not only usable items
+    auto offer = [&](int32_t goods, int32_t quality) {
+        if (goods <= 0 || goods >= GoodsRange::kEnd) return;
+        quality = std::clamp(quality, 0, 100);
+        auto [at, added] = best.emplace(goods, quality);
+        if (!added) at->second = std::max(at->second, quality);
+    };
+    auto drops = [&](int32_t enemy) {
+        for (const DropEntry& d : EnemyById(enemy).drops) offer(d.itemId, d.baseQuality + d.qualitySpread);
+    };
+    for (int32_t a = 0; a < areas; ++a) {
+        for (const FindRow& f : AreaById(a).finds) offer(f.goodsId, f.baseQuality + f.qualitySpread);
+        for (const EncounterRow& e : AreaById(a).encounters) drops(e.enemyId);
+    }
+    for (int32_t q = 0; q < kQuestCapacity; ++q) {
+        const QuestData& row = QuestById(q);
+        if (row.title.Empty() || row.area >= areas) continue;
+        for (int32_t enemy : row.enemies) drops(enemy);
+        for (PackedItem reward : row.rewards) offer(PackedGoodsId(reward), PackedQuality(reward));
+    }
+    for (const ShopRow& r : ShopStockTable())
+        if (r.minProgress <= shopProgress) offer(r.goodsId, r.baseQuality + r.qualitySpread);
+    // Recipes held make their products when every ingredient can be had, at
+    // the quality synthesis gives: the ingredients' qualities by their shares.
+    for (bool more = true; more;) {
+        more = false;
+        for (int32_t product = 0; product < kItemCapacity; ++product) {
+            const RecipeData& recipe = RecipeTable()[size_t(product)];
+            if (recipe.ingredients.empty() || best.count(GoodsRange::kRecipeFirst + product) == 0) continue;
+            int64_t quality = 0;
+            bool all = true;
+            for (const WeightedId& i : recipe.ingredients) {
+                const auto found = best.find(i.id);
+                if (found == best.end()) {
+                    all = false;
+                    break;
+                }
+                quality += int64_t{found->second} * i.weight / 100;
+            }
+            const int32_t made = static_cast<int32_t>(std::min<int64_t>(quality, 100));
+            const auto held = best.find(product);
+            if (!all || (held != best.end() && held->second >= made)) continue;
+            offer(product, made);
+            more = true;
+        }
+    }
+    std::map<int32_t, int32_t> items;
+    for (const auto& [goods, quality] : best)
+        if (ClassifyGoods(goods) == GoodsKind::kConsumable) items.emplace(goods, quality);
+    return items;
+}
 
 SimParty PartyOf(const Departure& departure) {
     SimParty party;

@@ -4,6 +4,7 @@
 // with the automatic player's own command choices.
 #include <array>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 #include "rules/CharacterSnapshot.h"
@@ -26,6 +27,13 @@ SimParty CarryingOnly(SimParty party, int32_t item, int32_t quality);
 const Departure* DepartureAfter(const PlayRecord& record, int32_t expedition);
 // The party that set out on expedition `expedition`, or the nearest before.
 const Departure* DepartureOf(const PlayRecord& record, int32_t expedition);
+
+// Usable items the first `areas` areas can give: their finds, the drops of
+// their monsters and quest monsters, their quests' rewards, the shop rows
+// open after `shopProgress` quests, and what the recipes among those make
+// from such goods; each id with the best quality its source gives (made
+// goods: as synthesis makes them from the best of those ingredients).
+std::map<int32_t, int32_t> EarlyConsumables(int32_t areas, int32_t shopProgress);
 
 // The party the automatic player took out when its level was `level`: the
 // last departure at that level or below (the first departure below it all).

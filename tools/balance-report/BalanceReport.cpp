@@ -261,15 +261,21 @@ private:
             worst >= kTopShare);
     }
 
-    // Consumables the player held before it first went into the third
-    // area, with the best quality it held each at.
-    std::vector<std::pair<int32_t, int32_t>> EarlyItemList() const {
-        std::vector<std::pair<int32_t, int32_t>> items;
-        const std::vector<int32_t>& quality = r_.areas[2].qualityAtEntry;
-        const int32_t end = std::min<int32_t>(GoodsRange::kWeaponFirst, static_cast<int32_t>(quality.size()));
-        for (int32_t id = GoodsRange::kConsumableFirst; id < end; ++id)
-            if (quality[size_t(id)] >= 0 && ClassifyGoods(id) == GoodsKind::kConsumable)
-                items.emplace_back(id, quality[size_t(id)]);
+    // Usable items from the first two areas: what their tables can give,
+    // and what any play-through held before it first entered the third.
+    std::map<int32_t, int32_t> EarlyItemList() const {
+        int32_t shopProgress = 0;
+        for (int32_t q = 0; q < kQuestCapacity; ++q) shopProgress += RatedQuest(q) && QuestById(q).area < 2;
+        std::map<int32_t, int32_t> items = EarlyConsumables(2, shopProgress);
+        for (const PlayRecord& record : records_) {
+            const std::vector<int32_t>& quality = record.areas[2].qualityAtEntry;
+            const int32_t end = std::min<int32_t>(GoodsRange::kWeaponFirst, static_cast<int32_t>(quality.size()));
+            for (int32_t id = GoodsRange::kConsumableFirst; id < end; ++id) {
+                if (quality[size_t(id)] < 0 || ClassifyGoods(id) != GoodsKind::kConsumable) continue;
+                int32_t& best = items.emplace(id, quality[size_t(id)]).first->second;
+                best = std::max(best, quality[size_t(id)]);
+            }
+        }
         return items;
     }
 
@@ -286,10 +292,12 @@ private:
         for (const auto& held : EarlyItemList())
             if (Decisive(held.first)) items.push_back(held);
         body_ << "## Early items against bosses\n\nThe " << items.size()
-              << " items the automatic player held before it first entered the third area that act on the "
-                 "enemy or raise the party (healing, curing and reviving items are left out: they are the "
-                 "ordinary way through every fight), each filling all twelve carried slots at the best "
-                 "quality held by then, "
+              << " usable items the first two areas can give that act on the enemy or raise the party (their "
+                 "finds, the drops of their monsters, their quests' rewards, the shop up to their last quest, "
+                 "what their recipes make from such goods, and whatever a play-through held before it first "
+                 "entered the third area; healing, curing and reviving items are left out: they are the "
+                 "ordinary way through every fight), each filling all twelve carried slots at the best quality "
+                 "its source gives (made items as synthesis makes them from the best of those ingredients), "
                  "against every boss (a rated quest with a single enemy, and each area's highest rated "
                  "quest). The party is the automatic player's at the boss's recommended level; *Even* is "
                  "the lowest level at which it wins half the fights carrying nothing. A boss falls too "
