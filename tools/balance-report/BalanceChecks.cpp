@@ -34,6 +34,20 @@ auto OnCleanRows(const SimBudget& budget, Measure measure) {
     return result;
 }
 
+// The lowest level in [low, high] at which `wins` holds, the win rates
+// rising with the level: `found` when it holds at `low` already, `high`
+// when it does not hold even there.
+template <typename Wins>
+int32_t LowestWinningLevel(int32_t low, int32_t high, int32_t found, Wins wins) {
+    if (wins(low)) return found;
+    if (!wins(high)) return high;
+    while (high - low > 1) {
+        const int32_t middle = low + (high - low) / 2;
+        (wins(middle) ? high : low) = middle;
+    }
+    return high;
+}
+
 }  // namespace
 
 std::map<int32_t, int32_t> EarlyConsumables(int32_t areas, int32_t shopProgress) {
@@ -142,15 +156,9 @@ int32_t LevelForShare(const SimParty& party, int32_t quest, double share, int32_
                       const SimBudget& budget) {
     low = std::clamp(low, 1, 999);
     high = std::clamp(high, low, 999);
-    if (QuestWinRate(party, quest, low, budget) >= share) return 0;
-    if (QuestWinRate(party, quest, high, budget) < share) return high;
-    // Won below `high`, not at `low`.
-    while (high - low > 1) {
-        const int32_t middle = low + (high - low) / 2;
-        if (QuestWinRate(party, quest, middle, budget) >= share) high = middle;
-        else low = middle;
-    }
-    return high;
+    return LowestWinningLevel(low, high, 0, [&](int32_t level) {
+        return QuestWinRate(party, quest, level, budget) >= share;
+    });
 }
 
 double ReturnShare(const SimParty& party, int32_t level, int32_t area, int32_t depth, const SimBudget& budget) {
@@ -179,15 +187,9 @@ double StageWinRate(const PlayRecords& records, int32_t quest, int32_t level, co
 }
 
 int32_t StageLevelForShare(const PlayRecords& records, int32_t quest, double share, const SimBudget& budget) {
-    auto wins = [&](int32_t level) { return StageWinRate(records, quest, level, budget) >= share; };
-    int32_t low = 1, high = 999;
-    if (wins(low)) return low;
-    if (!wins(high)) return high;
-    while (high - low > 1) {
-        const int32_t middle = low + (high - low) / 2;
-        (wins(middle) ? high : low) = middle;
-    }
-    return high;
+    return LowestWinningLevel(1, 999, 1, [&](int32_t level) {
+        return StageWinRate(records, quest, level, budget) >= share;
+    });
 }
 
 int32_t NearestStageLevel(const PlayRecords& records, int32_t quest, double share, int32_t level, int32_t radius,
