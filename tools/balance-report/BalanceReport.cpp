@@ -123,26 +123,48 @@ private:
     }
 
     // A stretch: from entering one area to entering the next (the last:
-    // to mastering it).
+    // to mastering it). One run's luck with notices and drops moves a
+    // stretch by a hundred battles, so the ratios compare the mean over
+    // the play-throughs.
     void Stretches() {
         body_ << "## Stretches\n\nBattles from entering an area to entering the next (the last area: to "
-                 "mastering it), against the stretch before.\n\n| Stretch | Levels | Battles | Play time | "
-                 "Against the one before |\n|---|---|---:|---:|---:|\n";
-        double worst = 0;
-        int64_t previous = 0;
+                 "mastering it) in each play-through, and their mean against the mean of the stretch before; "
+                 "levels and play time are the first play-through's.\n\n| Stretch | Levels | Battles | Mean | "
+                 "Play time | Against the one before |\n|---|---|---|---:|---:|---:|\n";
+        double worst = 0, previous = 0;
         for (int32_t a = 0; a < kAreas; ++a) {
+            std::string each;
+            double sum = 0;
+            int32_t counted = 0;
+            for (const PlayRecord& record : records_) {
+                const AreaRecord& here = record.areas[size_t(a)];
+                const Milestone& from = here.entered;
+                const Milestone& to = a + 1 < kAreas ? record.areas[size_t(a + 1)].entered : here.mastered;
+                if (!each.empty()) each += " · ";
+                if (!from.reached || !to.reached) {
+                    each += "—";
+                    continue;
+                }
+                each += std::to_string(to.battles - from.battles);
+                sum += static_cast<double>(to.battles - from.battles);
+                ++counted;
+            }
+            if (counted == 0) continue;
+            const double mean = sum / counted;
+            const double ratio = previous > 0 ? mean / previous : 0;
+            worst = std::max(worst, ratio);
             const Milestone& from = M(a, 0);
             const Milestone& to = a + 1 < kAreas ? M(a + 1, 0) : M(a, 2);
-            if (!from.reached || !to.reached) continue;
-            const int64_t battles = to.battles - from.battles;
-            const double ratio = previous > 0 ? static_cast<double>(battles) / previous : 0;
-            worst = std::max(worst, ratio);
-            body_ << "| " << AreaName(a) << " | " << from.level << " → " << to.level << " | " << battles << " | "
-                  << Time(to.frames - from.frames) << " | " << (previous > 0 ? Fixed(ratio, 2) + "×" : "") << " |\n";
-            previous = std::max<int64_t>(battles, 1);
+            const bool told = from.reached && to.reached;
+            body_ << "| " << AreaName(a) << " | "
+                  << (told ? std::to_string(from.level) + " → " + std::to_string(to.level) : "—") << " | " << each
+                  << " | " << Fixed(mean) << " | " << (told ? Time(to.frames - from.frames) : "—") << " | "
+                  << (previous > 0 ? Fixed(ratio, 2) + "×" : "") << " |\n";
+            previous = std::max(mean, 1.0);
         }
         body_ << "\n";
-        Add("No stretch needs more than twice the battles of the one before", "at most " + Fixed(worst, 2) + "×",
+        Add("No stretch needs more than twice the battles of the one before",
+            "at most " + Fixed(worst, 2) + "× (means of " + std::to_string(records_.size()) + " play-throughs)",
             worst <= 2.0);
     }
 
@@ -300,8 +322,9 @@ private:
                  "its source gives (made items as synthesis makes them from the best of those ingredients), "
                  "against every boss (a rated quest with a single enemy, and each area's highest rated "
                  "quest). The party is the automatic player's at the boss's recommended level; *Even* is "
-                 "the lowest level at which it wins half the fights carrying nothing. A boss falls too "
-                 "early when some item wins half the fights at 80% of that level.\n\n"
+                 "the lowest level at which it wins half the fights with what it carried there (its "
+                 "healing and reviving items), where it could otherwise beat the boss. A boss falls too "
+                 "early when some item in place of those wins half the fights at 80% of that level.\n\n"
                  "| Boss | Even | 80% | Best early item | Won with it |\n|---|---:|---:|---|---:|\n";
         std::array<int32_t, kAreas> top{};
         top.fill(-1);
@@ -323,14 +346,16 @@ private:
             if (d == nullptr) continue;
             ++bosses;
             progress_ << "boss " << q << "\n";
-            SimParty bare = PartyOf(*d);
-            bare.carried.fill(0);
-            const int32_t even = std::max(1, LevelForShare(bare, q, 0.5, 1, 999, half));
+            // Measured against what the party carries anyway: a party with
+            // empty hands is no baseline, it stands a fifth or more of the
+            // levels below the one the player really wins at.
+            const SimParty own = PartyOf(*d);
+            const int32_t even = std::max(1, LevelForShare(own, q, 0.5, 1, 999, half));
             const int32_t level = std::max(1, static_cast<int32_t>(std::floor(even * kEarlyMargin)));
             double best = -1;
             int32_t bestItem = 0, bestQuality = 0;
             for (const auto& [item, quality] : items) {
-                const double won = QuestWinRate(CarryingOnly(bare, item, quality), q, level, half);
+                const double won = QuestWinRate(CarryingOnly(own, item, quality), q, level, half);
                 if (won > best) {
                     best = won;
                     bestItem = item;
