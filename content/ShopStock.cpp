@@ -1,5 +1,7 @@
 #include "content/ShopStock.h"
 
+#include <algorithm>
+
 #include "content/ContentDatabase.h"
 #include "content/Items.h"
 
@@ -91,6 +93,11 @@ int32_t RecipePrice(int32_t worth) {
     return price / unit * unit;
 }
 
+// An R book strikes three times, so against a lone foe it does the work of
+// three: the shop teaches those only once the first two areas are behind.
+constexpr int32_t kBookFirst = 200, kBookLast = 262, kBooksPerElement = 9, kFirstThreeHit = 6;
+constexpr int32_t kThreeHitProgress[] = {45, 60, 80};
+
 int32_t RecipeProgress(int32_t worth) {
     struct Step {
         int32_t worth, progress;
@@ -128,8 +135,11 @@ void BuildShopStock() {
     for (const ProductRun& run : kTaughtRecipes) {
         for (int32_t product = run.first; product <= run.last; product += run.step) {
             const int32_t worth = Worth(product);
-            Add(GoodsRange::kRecipeFirst + product, 0, 0, RecipeProgress(worth), kNoRamp, 500,
-                RecipePrice(worth));
+            int32_t progress = RecipeProgress(worth);
+            const int32_t grade = (product - kBookFirst) % kBooksPerElement;
+            if (product >= kBookFirst && product <= kBookLast && grade >= kFirstThreeHit)
+                progress = std::max(progress, kThreeHitProgress[grade - kFirstThreeHit]);
+            Add(GoodsRange::kRecipeFirst + product, 0, 0, progress, kNoRamp, 500, RecipePrice(worth));
         }
     }
     for (const ShopRow& row : kCertificates) ShopStockTable().push_back(row);
