@@ -4,7 +4,7 @@
 //   balance-report [--seed N] [--battles N] [--runs N] [--out FILE]
 //                  [--when TEXT] [--commit TEXT] [--machine TEXT] [--suggest FILE]
 //                  [--only SECTION] [--plays N]
-// --plays: play-throughs with consecutive seeds (3); the first is the one
+// --plays: play-throughs with consecutive seeds (6); the first is the one
 // the report tells of, all of them stand for a party of a given level.
 // --suggest writes, per rated quest, the level at which the automatic
 // player's party of that level wins 65% of the fights: the tuning aid.
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     options.quiet = true;
     options.maxFrames = 20'000'000;
     SimBudget budget;
-    int32_t plays = 3;  // play-throughs, seeds seed to seed + plays - 1
+    int32_t plays = 6;  // play-throughs, seeds seed to seed + plays - 1
     BalanceContext context;
     std::string outPath, suggestPath;
     for (int i = 1; i < argc; ++i) {
