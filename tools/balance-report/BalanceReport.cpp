@@ -6,6 +6,7 @@
 #include <map>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 #include "content/ContentDatabase.h"
 #include "content/Items.h"
@@ -126,6 +127,11 @@ private:
     // to mastering it). One run's luck with notices and drops moves a
     // stretch by a hundred battles, so the ratios compare the mean over
     // the play-throughs.
+    static std::pair<const Milestone*, const Milestone*> StretchEnds(const PlayRecord& record, int32_t area) {
+        const AreaRecord& here = record.areas[size_t(area)];
+        return {&here.entered, area + 1 < kAreas ? &record.areas[size_t(area + 1)].entered : &here.mastered};
+    }
+
     void Stretches() {
         body_ << "## Stretches\n\nBattles from entering an area to entering the next (the last area: to "
                  "mastering it) in each play-through, and their mean against the mean of the stretch before; "
@@ -137,28 +143,25 @@ private:
             double sum = 0;
             int32_t counted = 0;
             for (const PlayRecord& record : records_) {
-                const AreaRecord& here = record.areas[size_t(a)];
-                const Milestone& from = here.entered;
-                const Milestone& to = a + 1 < kAreas ? record.areas[size_t(a + 1)].entered : here.mastered;
+                const auto [from, to] = StretchEnds(record, a);
                 if (!each.empty()) each += " · ";
-                if (!from.reached || !to.reached) {
+                if (!from->reached || !to->reached) {
                     each += "—";
                     continue;
                 }
-                each += std::to_string(to.battles - from.battles);
-                sum += static_cast<double>(to.battles - from.battles);
+                each += std::to_string(to->battles - from->battles);
+                sum += static_cast<double>(to->battles - from->battles);
                 ++counted;
             }
             if (counted == 0) continue;
             const double mean = sum / counted;
             const double ratio = previous > 0 ? mean / previous : 0;
             worst = std::max(worst, ratio);
-            const Milestone& from = M(a, 0);
-            const Milestone& to = a + 1 < kAreas ? M(a + 1, 0) : M(a, 2);
-            const bool told = from.reached && to.reached;
+            const auto [from, to] = StretchEnds(r_, a);
+            const bool told = from->reached && to->reached;
             body_ << "| " << AreaName(a) << " | "
-                  << (told ? std::to_string(from.level) + " → " + std::to_string(to.level) : "—") << " | " << each
-                  << " | " << Fixed(mean) << " | " << (told ? Time(to.frames - from.frames) : "—") << " | "
+                  << (told ? std::to_string(from->level) + " → " + std::to_string(to->level) : "—") << " | " << each
+                  << " | " << Fixed(mean) << " | " << (told ? Time(to->frames - from->frames) : "—") << " | "
                   << (previous > 0 ? Fixed(ratio, 2) + "×" : "") << " |\n";
             previous = std::max(mean, 1.0);
         }
